@@ -1,1 +1,27 @@
-int main() { return 0; }
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "sim/DefaultsCommand.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: plakko-sim COMMAND [ARGUMENTS]\n"
+    "commands:\n"
+    "  defaults   read, write and delete preference domains of the simulated device\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "-h" || args[0] == "--help") {
+        (args.empty() ? std::cerr : std::cout) << kUsage;
+        return args.empty() ? 2 : 0;
+    }
+    const std::string command = args[0];
+    args.erase(args.begin());
+    if (command == "defaults") return runDefaultsCommand(args, std::cout, std::cerr);
+    std::cerr << "plakko-sim: unknown command \"" << command << "\"\n" << kUsage;
+    return 2;
+}

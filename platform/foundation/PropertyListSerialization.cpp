@@ -1,0 +1,154 @@
+#include "platform/foundation/PropertyListSerialization.h"
+
+#include <plist/plist.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+namespace PropertyListSerialization {
+namespace {
+
+struct PlistFree {
+    void operator()(plist_t node) const { plist_free(node); }
+};
+using PlistNode = std::unique_ptr<void, PlistFree>;
+
+// libplist counts dates in seconds and microseconds since 2001-01-01.
+constexpr double kMicroseconds = 1e6;
+
+// A document is at most this deep; deeper lists are refused rather than recursed into.
+constexpr int kMaxDepth = 512;
+
+std::optional<PlistValue> fromNode(plist_t node, int depth) {
+    if (node == nullptr || depth > kMaxDepth) return std::nullopt;
+    switch (plist_get_node_type(node)) {
+        case PLIST_BOOLEAN: {
+            uint8_t value = 0;
+            plist_get_bool_val(node, &value);
+            return PlistValue::boolean(value != 0);
+        }
+        case PLIST_UINT: {
+            uint64_t value = 0;
+            plist_get_uint_val(node, &value);
+            return PlistValue::integer(static_cast<int64_t>(value));
+        }
+        case PLIST_REAL: {
+            double value = 0;
+            plist_get_real_val(node, &value);
+            bool exactFloat = std::isfinite(value) && static_cast<double>(static_cast<float>(value)) == value;
+            return exactFloat ? PlistValue::float32(static_cast<float>(value)) : PlistValue::real(value);
+        }
+        case PLIST_STRING: {
+            char* text = nullptr;
+            plist_get_string_val(node, &text);
+            std::string value = text != nullptr ? text : "";
+            std::free(text);
+            return PlistValue::string(std::move(value));
+        }
+        case PLIST_DATA: {
+            char* bytes = nullptr;
+            uint64_t length = 0;
+            plist_get_data_val(node, &bytes, &length);
+            PlistValue::Data value(bytes, bytes + length);
+            std::free(bytes);
+            return PlistValue::data(std::move(value));
+        }
+        case PLIST_DATE: {
+            int32_t seconds = 0, microseconds = 0;
+            plist_get_date_val(node, &seconds, &microseconds);
+            return PlistValue::date(seconds + microseconds / kMicroseconds);
+        }
+        case PLIST_ARRAY: {
+            PlistValue::Array items;
+            for (uint32_t i = 0, n = plist_array_get_size(node); i < n; ++i) {
+                auto item = fromNode(plist_array_get_item(node, i), depth + 1);
+                if (!item) return std::nullopt;
+                items.push_back(std::move(*item));
+            }
+            return PlistValue::array(std::move(items));
+        }
+        case PLIST_DICT: {
+            PlistValue::Dictionary entries;
+            plist_dict_iter iterator = nullptr;
+            plist_dict_new_iter(node, &iterator);
+            std::optional<PlistValue> result;
+            for (;;) {
+                char* key = nullptr;
+                plist_t item = nullptr;
+                plist_dict_next_item(node, iterator, &key, &item);
+                if (item == nullptr) {
+                    result = PlistValue::dictionary(std::move(entries));
+                    break;
+                }
+                std::string name = key != nullptr ? key : "";
+                std::free(key);
+                auto value = fromNode(item, depth + 1);
+                if (!value) break;
+                entries.insert_or_assign(std::move(name), std::move(*value));
+            }
+            std::free(iterator);
+            return result;
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+plist_t toNode(const PlistValue& value) {
+    switch (value.kind()) {
+        case PlistValue::Kind::Boolean:
+            return plist_new_bool(*value.asBoolean() ? 1 : 0);
+        case PlistValue::Kind::Integer:
+            return plist_new_uint(static_cast<uint64_t>(*value.asInteger()));
+        case PlistValue::Kind::Real:
+            return plist_new_real(value.asReal()->value);
+        case PlistValue::Kind::String:
+            return plist_new_string(value.asString()->c_str());
+        case PlistValue::Kind::Data: {
+            const auto& bytes = *value.asData();
+            return plist_new_data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        }
+        case PlistValue::Kind::Date: {
+            double seconds = std::floor(value.asDate()->secondsSinceReferenceDate);
+            double fraction = value.asDate()->secondsSinceReferenceDate - seconds;
+            return plist_new_date(static_cast<int32_t>(seconds),
+                                  static_cast<int32_t>(std::lround(fraction * kMicroseconds)));
+        }
+        case PlistValue::Kind::Array: {
+            plist_t array = plist_new_array();
+            for (const PlistValue& item : *value.asArray()) plist_array_append_item(array, toNode(item));
+            return array;
+        }
+        case PlistValue::Kind::Dictionary: {
+            plist_t dict = plist_new_dict();
+            for (const auto& [key, item] : *value.asDictionary()) {
+                plist_dict_set_item(dict, key.c_str(), toNode(item));
+            }
+            return dict;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::optional<PlistValue> propertyListWithData(std::string_view bytes) {
+    if (bytes.empty() || bytes.size() > UINT32_MAX) return std::nullopt;
+    plist_t root = nullptr;
+    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
+    PlistNode owner(root);
+    return fromNode(root, 0);
+}
+
+std::string xmlData(const PlistValue& value) {
+    PlistNode root(toNode(value));
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(root.get(), &xml, &length);
+    std::string result(xml != nullptr ? xml : "", length);
+    plist_to_xml_free(xml);
+    return result;
+}
+
+}  // namespace PropertyListSerialization
