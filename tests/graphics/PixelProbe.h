@@ -17,9 +17,14 @@ inline CGContextRef makeArgbContext(size_t width, size_t height) {
                                  kCGImageAlphaPremultipliedFirst);
 }
 
+// For A,R,G,B contexts and native (32-bit little order: B,G,R,A in memory) ones.
 inline Argb argbAt(const CGContextRef& context, size_t x, size_t row) {
     const auto* p = static_cast<const uint8_t*>(CGBitmapContextGetData(context)) +
                     row * CGBitmapContextGetBytesPerRow(context) + x * 4;
+    if ((CGBitmapContextGetBitmapInfo(context) & kCGBitmapByteOrderMask) ==
+        kCGBitmapByteOrder32Little) {
+        return {p[3], p[2], p[1], p[0]};
+    }
     return {p[0], p[1], p[2], p[3]};
 }
 

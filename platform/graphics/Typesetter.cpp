@@ -1,0 +1,210 @@
+#include "platform/graphics/Typesetter.h"
+
+#include <fontconfig/fontconfig.h>
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <mutex>
+
+#include "platform/foundation/SystemLog.h"
+#include "platform/graphics/detail/CGContext.h"
+
+namespace {
+
+// "Helvetica Neue", the system font, is not on Debian; its metric twin is.
+constexpr const char* kFontAliases = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <alias binding="same">
+    <family>Helvetica Neue</family>
+    <prefer><family>Nimbus Sans</family><family>Liberation Sans</family></prefer>
+  </alias>
+</fontconfig>)";
+
+template <typename T, auto Free>
+struct GFree {
+    void operator()(T* object) const { Free(object); }
+};
+using Layout = std::unique_ptr<PangoLayout, GFree<PangoLayout, g_object_unref>>;
+using FontDescription =
+    std::unique_ptr<PangoFontDescription, GFree<PangoFontDescription, pango_font_description_free>>;
+using GString = std::unique_ptr<gchar, GFree<gchar, g_free>>;
+
+// Pango's font map and context are shared and not thread-safe: every use holds the lock.
+class FontSystem {
+public:
+    static FontSystem& shared() {
+        // Kept for the life of the process, like the font caches behind it.
+        static FontSystem* system = new FontSystem;
+        return *system;
+    }
+
+    std::unique_lock<std::mutex> lock() { return std::unique_lock(mutex_); }
+
+    Layout makeLayout(std::string_view text, const FontDescriptor& font) {
+        Layout layout(pango_layout_new(context_));
+        const GString valid(g_utf8_make_valid(text.data(), static_cast<gssize>(text.size())));
+        pango_layout_set_text(layout.get(), valid.get(), -1);
+        const FontDescription description(pango_font_description_new());
+        pango_font_description_set_family(description.get(), font.family.c_str());
+        pango_font_description_set_weight(description.get(), font.weight == FontWeight::Bold
+                                                                  ? PANGO_WEIGHT_BOLD
+                                                                  : PANGO_WEIGHT_NORMAL);
+        pango_font_description_set_absolute_size(description.get(),
+                                                 font.usablePointSize() * PANGO_SCALE);
+        pango_layout_set_font_description(layout.get(), description.get());
+        return layout;
+    }
+
+    FontMetrics metrics(const FontDescriptor& font) {
+        const Layout layout = makeLayout("", font);
+        PangoFontMetrics* metrics = pango_context_get_metrics(
+            context_, pango_layout_get_font_description(layout.get()), nullptr);
+        const FontMetrics result{
+            pango_font_metrics_get_ascent(metrics) / static_cast<CGFloat>(PANGO_SCALE),
+            -pango_font_metrics_get_descent(metrics) / static_cast<CGFloat>(PANGO_SCALE),
+            pango_font_metrics_get_height(metrics) / static_cast<CGFloat>(PANGO_SCALE)};
+        pango_font_metrics_unref(metrics);
+        return result;
+    }
+
+private:
+    FontSystem() {
+        FcInit();
+        if (!FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
+                                            reinterpret_cast<const FcChar8*>(kFontAliases),
+                                            FcTrue)) {
+            NSLog("Typesetter: could not load the system font alias");
+        }
+        fontMap_ = pango_cairo_font_map_new();
+        context_ = pango_font_map_create_context(fontMap_);
+        cairo_font_options_t* options = cairo_font_options_create();
+        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+        cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+        pango_cairo_context_set_font_options(context_, options);
+        cairo_font_options_destroy(options);
+        pango_context_set_round_glyph_positions(context_, FALSE);
+    }
+
+    std::mutex mutex_;
+    PangoFontMap* fontMap_;
+    PangoContext* context_;
+};
+
+CGFloat fromPango(int units) { return units / static_cast<CGFloat>(PANGO_SCALE); }
+
+int toPango(CGFloat points) {
+    return static_cast<int>(std::min(points * PANGO_SCALE,
+                                     static_cast<CGFloat>(std::numeric_limits<int>::max() / 2)));
+}
+
+// Configures wrapping and truncation for `bounds`; returns how many lines are shown.
+int fitToBounds(PangoLayout* layout, CGSize bounds, LineBreak lineBreak) {
+    if (bounds.width > 0 && std::isfinite(bounds.width)) {
+        pango_layout_set_width(layout, toPango(bounds.width));
+    }
+    pango_layout_set_wrap(layout,
+                          lineBreak == LineBreak::CharWrap ? PANGO_WRAP_CHAR : PANGO_WRAP_WORD_CHAR);
+    int lineCount = pango_layout_get_line_count(layout);
+    PangoRectangle firstLine;
+    pango_layout_line_get_extents(pango_layout_get_line_readonly(layout, 0), nullptr, &firstLine);
+    const CGFloat lineHeight = fromPango(firstLine.height);
+    if (lineHeight > 0 && std::isfinite(bounds.height)) {
+        const auto fitting = static_cast<int>(std::floor(bounds.height / lineHeight + 1e-6));
+        lineCount = std::clamp(fitting, 1, lineCount);
+    }
+    const PangoEllipsizeMode ellipsis = lineBreak == LineBreak::TruncateHead ? PANGO_ELLIPSIZE_START
+                                        : lineBreak == LineBreak::TruncateTail ? PANGO_ELLIPSIZE_END
+                                        : lineBreak == LineBreak::TruncateMiddle
+                                            ? PANGO_ELLIPSIZE_MIDDLE
+                                            : PANGO_ELLIPSIZE_NONE;
+    if (ellipsis != PANGO_ELLIPSIZE_NONE && pango_layout_get_width(layout) > 0) {
+        pango_layout_set_ellipsize(layout, ellipsis);
+        pango_layout_set_height(layout, -lineCount);
+        lineCount = std::min(lineCount, pango_layout_get_line_count(layout));
+    }
+    return lineCount;
+}
+
+CGSize sizeOfLines(PangoLayout* layout, int lineCount) {
+    CGSize size{};
+    for (int i = 0; i < lineCount; ++i) {
+        PangoRectangle logical;
+        pango_layout_line_get_extents(pango_layout_get_line_readonly(layout, i), nullptr, &logical);
+        size.width = std::max(size.width, fromPango(logical.width));
+        size.height += fromPango(logical.height);
+    }
+    return size;
+}
+
+void draw(const CGContextRef& context, PangoLayout* layout, CGRect area, bool clipWidth,
+          const FontDescriptor& font) {
+    // Glyph ink may stray a little outside the logical boxes.
+    const CGFloat overhang = font.usablePointSize() / 2;
+    const CGRect inked = CGRectInset(area, clipWidth ? 0 : -overhang, 0);
+    const CGRect deviceArea = CGRectApplyAffineTransform(CGRectInset(inked, 0, -overhang),
+                                                         context->deviceTransform());
+    context->fillWithCairo(deviceArea, [&](cairo_t* cr) {
+        cairo_rectangle(cr, inked.origin.x, inked.origin.y, inked.size.width, area.size.height);
+        cairo_clip(cr);
+        cairo_move_to(cr, area.origin.x, area.origin.y);
+        pango_cairo_show_layout(cr, layout);
+    });
+}
+
+}  // namespace
+
+FontMetrics Typesetter::metrics(const FontDescriptor& font) {
+    FontSystem& system = FontSystem::shared();
+    const auto lock = system.lock();
+    return system.metrics(font);
+}
+
+CGSize Typesetter::sizeOfText(std::string_view text, const FontDescriptor& font) {
+    FontSystem& system = FontSystem::shared();
+    const auto lock = system.lock();
+    const Layout layout = system.makeLayout(text, font);
+    return sizeOfLines(layout.get(), pango_layout_get_line_count(layout.get()));
+}
+
+CGSize Typesetter::sizeOfTextInBounds(std::string_view text, const FontDescriptor& font,
+                                      CGSize bounds, LineBreak lineBreak) {
+    FontSystem& system = FontSystem::shared();
+    const auto lock = system.lock();
+    const Layout layout = system.makeLayout(text, font);
+    const int lines = fitToBounds(layout.get(), bounds, lineBreak);
+    return sizeOfLines(layout.get(), lines);
+}
+
+void Typesetter::drawTextAtPoint(const CGContextRef& context, std::string_view text,
+                                 const FontDescriptor& font, CGPoint point) {
+    if (!context) return;
+    FontSystem& system = FontSystem::shared();
+    const auto lock = system.lock();
+    const Layout layout = system.makeLayout(text, font);
+    const CGSize size = sizeOfLines(layout.get(), pango_layout_get_line_count(layout.get()));
+    draw(context, layout.get(), {point, size}, false, font);
+}
+
+CGSize Typesetter::drawTextInRect(const CGContextRef& context, std::string_view text,
+                                  const FontDescriptor& font, CGRect rect, LineBreak lineBreak,
+                                  TextAlignment alignment) {
+    if (!context) return CGSizeZero;
+    rect = CGRectStandardize(rect);
+    FontSystem& system = FontSystem::shared();
+    const auto lock = system.lock();
+    const Layout layout = system.makeLayout(text, font);
+    const int lines = fitToBounds(layout.get(), rect.size, lineBreak);
+    pango_layout_set_alignment(layout.get(), alignment == TextAlignment::Center ? PANGO_ALIGN_CENTER
+                                             : alignment == TextAlignment::Right
+                                                 ? PANGO_ALIGN_RIGHT
+                                                 : PANGO_ALIGN_LEFT);
+    const CGSize size = sizeOfLines(layout.get(), lines);
+    draw(context, layout.get(), {rect.origin, {rect.size.width, size.height}},
+         lineBreak == LineBreak::Clip, font);
+    return size;
+}
