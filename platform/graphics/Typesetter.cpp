@@ -141,18 +141,29 @@ CGSize sizeOfLines(PangoLayout* layout, int lineCount) {
     return size;
 }
 
-void draw(const CGContextRef& context, PangoLayout* layout, CGRect area, bool clipWidth,
-          const FontDescriptor& font) {
+// Draws the first `lineCount` lines with the layout's top-left at `area`'s origin; only the
+// Clip mode cuts glyphs at the area's sides.
+void draw(const CGContextRef& context, PangoLayout* layout, int lineCount, CGRect area,
+          bool clipWidth, const FontDescriptor& font) {
     // Glyph ink may stray a little outside the logical boxes.
     const CGFloat overhang = font.usablePointSize() / 2;
-    const CGRect inked = CGRectInset(area, clipWidth ? 0 : -overhang, 0);
-    const CGRect deviceArea = CGRectApplyAffineTransform(CGRectInset(inked, 0, -overhang),
-                                                         context->deviceTransform());
+    const CGRect inked = CGRectInset(area, clipWidth ? 0 : -overhang, -overhang);
+    const CGRect deviceArea = CGRectApplyAffineTransform(inked, context->deviceTransform());
     context->fillWithCairo(deviceArea, [&](cairo_t* cr) {
-        cairo_rectangle(cr, inked.origin.x, inked.origin.y, inked.size.width, area.size.height);
-        cairo_clip(cr);
-        cairo_move_to(cr, area.origin.x, area.origin.y);
-        pango_cairo_show_layout(cr, layout);
+        if (clipWidth) {
+            cairo_rectangle(cr, inked.origin.x, inked.origin.y, inked.size.width, inked.size.height);
+            cairo_clip(cr);
+        }
+        PangoLayoutIter* lines = pango_layout_get_iter(layout);
+        for (int i = 0; i < lineCount; ++i) {
+            PangoRectangle logical;
+            pango_layout_iter_get_line_extents(lines, nullptr, &logical);
+            cairo_move_to(cr, area.origin.x + fromPango(logical.x),
+                          area.origin.y + fromPango(pango_layout_iter_get_baseline(lines)));
+            pango_cairo_show_layout_line(cr, pango_layout_iter_get_line_readonly(lines));
+            if (!pango_layout_iter_next_line(lines)) break;
+        }
+        pango_layout_iter_free(lines);
     });
 }
 
@@ -187,7 +198,8 @@ void Typesetter::drawTextAtPoint(const CGContextRef& context, std::string_view t
     const auto lock = system.lock();
     const Layout layout = system.makeLayout(text, font);
     const CGSize size = sizeOfLines(layout.get(), pango_layout_get_line_count(layout.get()));
-    draw(context, layout.get(), {point, size}, false, font);
+    draw(context, layout.get(), pango_layout_get_line_count(layout.get()), {point, size}, false,
+         font);
 }
 
 CGSize Typesetter::drawTextInRect(const CGContextRef& context, std::string_view text,
@@ -204,7 +216,7 @@ CGSize Typesetter::drawTextInRect(const CGContextRef& context, std::string_view 
                                                  ? PANGO_ALIGN_RIGHT
                                                  : PANGO_ALIGN_LEFT);
     const CGSize size = sizeOfLines(layout.get(), lines);
-    draw(context, layout.get(), {rect.origin, {rect.size.width, size.height}},
+    draw(context, layout.get(), lines, {rect.origin, {rect.size.width, size.height}},
          lineBreak == LineBreak::Clip, font);
     return size;
 }

@@ -70,4 +70,20 @@ TEST(Typesetter, DrawsUprightInTheFillColourOfAnImageContext) {
     UIGraphicsEndImageContext();
 }
 
+TEST(Typesetter, DrawingInARectShowsOnlyTheLinesThatFit) {
+    const FontDescriptor font{"Helvetica Neue", 10, FontWeight::Regular};
+    UIGraphicsBeginImageContextWithOptions({40, 40}, false, 1);
+    const CGContextRef context = UIGraphicsGetCurrentContext();
+    const CGSize drawn = Typesetter::drawTextInRect(context, "ab cd ef ab cd ef ab", font,
+                                                    CGRectMake(0, 0, 30, 15), LineBreak::WordWrap,
+                                                    TextAlignment::Left);
+    EXPECT_NEAR(drawn.height, 10, 0.01);
+    int inkBelow = 0;
+    for (size_t row = 11; row < 40; ++row) {
+        for (size_t x = 0; x < 40; ++x) inkBelow += alphaAt(context, x, row);
+    }
+    EXPECT_EQ(inkBelow, 0);
+    UIGraphicsEndImageContext();
+}
+
 }  // namespace
