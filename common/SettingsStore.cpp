@@ -9,7 +9,8 @@
 PlistDictionary settingsCache;
 
 void writeDefaultSettings() {
-    if (NSFileManager::defaultManager().fileExistsAtPath(Settings::kFile)) return;
+    if (NSFileManager::defaultManager().fileExistsAtPath(Settings::kFile))
+        return;
     PlistDictionary defaults{
         {Settings::Key::enabled, PlistValue::boolean(true)},
         {Settings::Key::fontSize, PlistValue::float32(20)},
@@ -30,7 +31,8 @@ void loadSettings() {
     auto values = CFPreferencesCopyMultiple(*keys, Settings::kDomain, kCFPreferencesCurrentUser,
                                             kCFPreferencesAnyHost);
     settingsCache = values.value_or(PlistDictionary{});
-    if (!values) NSLog("There's been an error getting the preferences dictionary!");
+    if (!values)
+        NSLog("There's been an error getting the preferences dictionary!");
 }
 
 const PlistValue* cachedSetting(std::string_view key) {
@@ -50,7 +52,8 @@ float cachedFloat(std::string_view key) {
 
 std::optional<std::string> cachedString(std::string_view key) {
     const PlistValue* value = cachedSetting(key);
-    if (value == nullptr || value->asString() == nullptr) return std::nullopt;
+    if (value == nullptr || value->asString() == nullptr)
+        return std::nullopt;
     return *value->asString();
 }
 
@@ -62,6 +65,7 @@ SettingsPresence settingsPresence(const PlistDictionary& settings) {
     presence.isAlpha = present(Settings::Key::alpha);
     presence.exists = present(Settings::Key::y);
     presence.isFontSize = present(Settings::Key::fontSize);
-    presence.isEnabled = presence.checkEnabled ? settings.find(Settings::Key::enabled)->second.boolValue() : true;
+    presence.isEnabled =
+        presence.checkEnabled ? settings.find(Settings::Key::enabled)->second.boolValue() : true;
     return presence;
 }

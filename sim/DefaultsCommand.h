@@ -11,4 +11,5 @@
 // Reads print readably; writes and deletes go through the preferences service, so they are safe
 // against other processes writing the same domain. Gives the exit status: 0 done, 1 failed (the
 // reason on `err`), 2 bad usage.
-int runDefaultsCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int runDefaultsCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                       std::ostream& err);

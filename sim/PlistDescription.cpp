@@ -11,40 +11,55 @@ constexpr char kIndent[] = "    ";
 constexpr double kUnixToReferenceDate = 978307200;
 
 bool needsQuotes(const std::string& text) {
-    if (text.empty()) return true;
+    if (text.empty())
+        return true;
     for (char c : text) {
         bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                      c == '_' || c == '.';
-        if (!plain) return true;
+        if (!plain)
+            return true;
     }
     return false;
 }
 
 std::string quoted(const std::string& text) {
-    if (!needsQuotes(text)) return text;
+    if (!needsQuotes(text))
+        return text;
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            default: out += c;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                out += c;
         }
     }
     return out + "\"";
 }
 
 std::string shortestReal(const PlistValue::Real& real) {
-    if (!std::isfinite(real.value)) return std::isnan(real.value) ? "nan" : (real.value > 0 ? "inf" : "-inf");
+    if (!std::isfinite(real.value))
+        return std::isnan(real.value) ? "nan" : (real.value > 0 ? "inf" : "-inf");
     char buffer[64];
-    auto result = real.isFloat32 ? std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(real.value))
+    auto result = real.isFloat32 ? std::to_chars(buffer, buffer + sizeof buffer,
+                                                 static_cast<float>(real.value))
                                  : std::to_chars(buffer, buffer + sizeof buffer, real.value);
     return std::string(buffer, result.ptr);
 }
 
 std::string dateText(double secondsSinceReferenceDate) {
-    std::time_t unix = static_cast<std::time_t>(std::floor(secondsSinceReferenceDate + kUnixToReferenceDate));
+    std::time_t unix =
+        static_cast<std::time_t>(std::floor(secondsSinceReferenceDate + kUnixToReferenceDate));
     std::tm utc{};
     gmtime_r(&unix, &utc);
     char buffer[64];
@@ -56,7 +71,8 @@ std::string dataText(const PlistValue::Data& bytes) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string out = "<";
     for (size_t i = 0; i < bytes.size(); ++i) {
-        if (i > 0 && i % 4 == 0) out += ' ';
+        if (i > 0 && i % 4 == 0)
+            out += ' ';
         out += kHex[bytes[i] >> 4];
         out += kHex[bytes[i] & 0xf];
     }
@@ -65,12 +81,24 @@ std::string dataText(const PlistValue::Data& bytes) {
 
 void describe(const PlistValue& value, const std::string& indent, std::string& out) {
     switch (value.kind()) {
-        case PlistValue::Kind::Boolean: out += *value.asBoolean() ? "1" : "0"; break;
-        case PlistValue::Kind::Integer: out += std::to_string(*value.asInteger()); break;
-        case PlistValue::Kind::Real: out += shortestReal(*value.asReal()); break;
-        case PlistValue::Kind::String: out += quoted(*value.asString()); break;
-        case PlistValue::Kind::Data: out += dataText(*value.asData()); break;
-        case PlistValue::Kind::Date: out += dateText(value.asDate()->secondsSinceReferenceDate); break;
+        case PlistValue::Kind::Boolean:
+            out += *value.asBoolean() ? "1" : "0";
+            break;
+        case PlistValue::Kind::Integer:
+            out += std::to_string(*value.asInteger());
+            break;
+        case PlistValue::Kind::Real:
+            out += shortestReal(*value.asReal());
+            break;
+        case PlistValue::Kind::String:
+            out += quoted(*value.asString());
+            break;
+        case PlistValue::Kind::Data:
+            out += dataText(*value.asData());
+            break;
+        case PlistValue::Kind::Date:
+            out += dateText(value.asDate()->secondsSinceReferenceDate);
+            break;
         case PlistValue::Kind::Array: {
             out += "(\n";
             const auto& items = *value.asArray();
@@ -104,6 +132,7 @@ std::string describePlist(const PlistValue& value) {
 }
 
 std::string describeTopLevelValue(const PlistValue& value) {
-    if (const std::string* text = value.asString()) return *text;
+    if (const std::string* text = value.asString())
+        return *text;
     return describePlist(value);
 }

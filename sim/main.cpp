@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     }
     const std::string command = args[0];
     args.erase(args.begin());
-    if (command == "defaults") return runDefaultsCommand(args, std::cout, std::cerr);
+    if (command == "defaults")
+        return runDefaultsCommand(args, std::cout, std::cerr);
     std::cerr << "plakko-sim: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
 }

@@ -17,7 +17,7 @@ namespace {
 
 // The domains this process has touched, by file, and the end-of-turn write of their changes.
 class PreferencesService {
-public:
+  public:
     static PreferencesService& shared() {
         static PreferencesService* service = new PreferencesService();  // used until exit
         return *service;
@@ -32,7 +32,8 @@ public:
         std::string file = DeviceRoot::resolve(CFPreferencesDomainPath(applicationID)).string();
         std::lock_guard lock(mutex_);
         auto& domain = domains_[file];
-        if (!domain) domain = std::make_unique<PreferencesDomain>(file);
+        if (!domain)
+            domain = std::make_unique<PreferencesDomain>(file);
         return domain.get();
     }
 
@@ -41,23 +42,26 @@ public:
             domain.flush();
             return;
         }
-        if (std::exchange(flushScheduled_, true)) return;
+        if (std::exchange(flushScheduled_, true))
+            return;
         NSRunLoop::mainRunLoop().performAtEndOfTurn([this] {
             flushScheduled_ = false;
             flushAll();
         });
     }
 
-private:
+  private:
     void flushAll() {
         std::vector<PreferencesDomain*> pending;
         {
             std::lock_guard lock(mutex_);
             for (auto& [file, domain] : domains_) {
-                if (domain->hasPendingChanges()) pending.push_back(domain.get());
+                if (domain->hasPendingChanges())
+                    pending.push_back(domain.get());
             }
         }
-        for (PreferencesDomain* domain : pending) domain->flush();
+        for (PreferencesDomain* domain : pending)
+            domain->flush();
     }
 
     std::mutex mutex_;
@@ -66,10 +70,13 @@ private:
 };
 
 std::optional<bool> booleanReading(const PlistValue& value) {
-    if (value.isNumber()) return value.boolValue();
+    if (value.isNumber())
+        return value.boolValue();
     if (const std::string* text = value.asString()) {
-        if (strcasecmp(text->c_str(), "true") == 0 || strcasecmp(text->c_str(), "yes") == 0) return true;
-        if (strcasecmp(text->c_str(), "false") == 0 || strcasecmp(text->c_str(), "no") == 0) return false;
+        if (strcasecmp(text->c_str(), "true") == 0 || strcasecmp(text->c_str(), "yes") == 0)
+            return true;
+        if (strcasecmp(text->c_str(), "false") == 0 || strcasecmp(text->c_str(), "no") == 0)
+            return false;
     }
     return std::nullopt;
 }
@@ -90,9 +97,11 @@ std::optional<std::vector<std::string>> CFPreferencesCopyKeyList(std::string_vie
                                                                  CFPreferencesHost) {
     PreferencesDomain* domain = PreferencesService::shared().domain(applicationID);
     auto contents = domain != nullptr ? domain->contents() : std::nullopt;
-    if (!contents || contents->empty()) return std::nullopt;
+    if (!contents || contents->empty())
+        return std::nullopt;
     std::vector<std::string> keys;
-    for (const auto& [key, value] : *contents) keys.push_back(key);
+    for (const auto& [key, value] : *contents)
+        keys.push_back(key);
     return keys;
 }
 
@@ -101,10 +110,12 @@ std::optional<PlistDictionary> CFPreferencesCopyMultiple(const std::vector<std::
                                                          CFPreferencesUser, CFPreferencesHost) {
     PreferencesDomain* domain = PreferencesService::shared().domain(applicationID);
     auto contents = domain != nullptr ? domain->contents() : std::nullopt;
-    if (!contents) return std::nullopt;
+    if (!contents)
+        return std::nullopt;
     PlistDictionary values;
     for (const std::string& key : keys) {
-        if (auto it = contents->find(key); it != contents->end()) values.insert_or_assign(key, it->second);
+        if (auto it = contents->find(key); it != contents->end())
+            values.insert_or_assign(key, it->second);
     }
     return values;
 }
@@ -112,7 +123,8 @@ std::optional<PlistDictionary> CFPreferencesCopyMultiple(const std::vector<std::
 void CFPreferencesSetValue(std::string_view key, std::optional<PlistValue> value,
                            std::string_view applicationID, CFPreferencesUser, CFPreferencesHost) {
     PreferencesDomain* domain = PreferencesService::shared().domain(applicationID);
-    if (domain == nullptr) return;
+    if (domain == nullptr)
+        return;
     domain->set(std::string(key), std::move(value));
     PreferencesService::shared().changed(*domain);
 }
@@ -128,8 +140,10 @@ bool CFPreferencesGetAppBooleanValue(std::string_view key, std::string_view appl
     auto values = CFPreferencesCopyMultiple({std::string(key)}, applicationID,
                                             kCFPreferencesCurrentUser, kCFPreferencesAnyHost);
     if (values) {
-        if (auto it = values->find(key); it != values->end()) result = booleanReading(it->second);
+        if (auto it = values->find(key); it != values->end())
+            result = booleanReading(it->second);
     }
-    if (keyExistsAndHasValidFormat != nullptr) *keyExistsAndHasValidFormat = result.has_value();
+    if (keyExistsAndHasValidFormat != nullptr)
+        *keyExistsAndHasValidFormat = result.has_value();
     return result.value_or(false);
 }

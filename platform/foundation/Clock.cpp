@@ -34,7 +34,9 @@ NSTimeInterval RealClock::now() const {
 
 VirtualClock::VirtualClock(NSTimeInterval start) : now_(start) {}
 
-NSTimeInterval VirtualClock::now() const { return now_.load(); }
+NSTimeInterval VirtualClock::now() const {
+    return now_.load();
+}
 
 void VirtualClock::advanceTo(NSTimeInterval time) {
     NSTimeInterval current = now_.load();

@@ -9,7 +9,7 @@ using NSTimeInterval = double;
 // Where the process reads the time: the real clock in the simulator window, a virtual clock that
 // tests and headless runs advance by hand, so timers and animations are deterministic.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual NSTimeInterval now() const = 0;
     // True when time passes only when someone advances it.
@@ -21,14 +21,14 @@ public:
 };
 
 class RealClock final : public Clock {
-public:
+  public:
     NSTimeInterval now() const override;
     bool isVirtual() const override { return false; }
     void advanceTo(NSTimeInterval) override {}
 };
 
 class VirtualClock final : public Clock {
-public:
+  public:
     // 2026-01-01 00:00:00 UTC: a fixed, plausible date for reproducible runs.
     static constexpr NSTimeInterval kDefaultStart = 788918400;
 
@@ -39,11 +39,13 @@ public:
     void advanceTo(NSTimeInterval time) override;
     void advanceBy(NSTimeInterval seconds) { advanceTo(now() + seconds); }
 
-private:
+  private:
     std::atomic<NSTimeInterval> now_;
 };
 
 // The platform's date: `NSDate::now()` reads the current clock.
 namespace NSDate {
-inline NSTimeInterval now() { return Clock::current().now(); }
+inline NSTimeInterval now() {
+    return Clock::current().now();
+}
 }  // namespace NSDate

@@ -34,16 +34,19 @@ std::filesystem::path DeviceRoot::resolve(std::string_view devicePath) {
     size_t start = 0;
     while (start <= devicePath.size()) {
         size_t end = devicePath.find('/', start);
-        if (end == std::string_view::npos) end = devicePath.size();
+        if (end == std::string_view::npos)
+            end = devicePath.size();
         std::string_view component = devicePath.substr(start, end - start);
         if (component == "..") {
-            if (!components.empty()) components.pop_back();
+            if (!components.empty())
+                components.pop_back();
         } else if (!component.empty() && component != ".") {
             components.push_back(component);
         }
         start = end + 1;
     }
     std::filesystem::path resolved = path();
-    for (std::string_view component : components) resolved /= component;
+    for (std::string_view component : components)
+        resolved /= component;
     return resolved;
 }

@@ -7,7 +7,7 @@
 // map under it; the simulated process's working directory is the device's "/", so a relative path
 // resolves from the root too. ".." never leads out of the root.
 class DeviceRoot {
-public:
+  public:
     static void setPath(const std::filesystem::path& hostFolder);
     static bool isSet();
     static std::filesystem::path path();

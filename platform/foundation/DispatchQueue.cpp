@@ -19,7 +19,7 @@ namespace {
 // A work list drained by its own threads. The threads keep the list alive, so a queue may be
 // released by work running on it.
 class WorkerPool : public std::enable_shared_from_this<WorkerPool> {
-public:
+  public:
     void start(size_t threads, const std::string& name) {
         for (size_t i = 0; i < threads; ++i) {
             std::thread thread([self = shared_from_this()] { self->work(); });
@@ -47,16 +47,18 @@ public:
 
     bool runsOnThisThread() const {
         std::lock_guard lock(mutex_);
-        return std::find(threads_.begin(), threads_.end(), std::this_thread::get_id()) != threads_.end();
+        return std::find(threads_.begin(), threads_.end(), std::this_thread::get_id()) !=
+               threads_.end();
     }
 
-private:
+  private:
     void work() {
         std::unique_lock lock(mutex_);
         threads_.push_back(std::this_thread::get_id());
         for (;;) {
             ready_.wait(lock, [&] { return closed_ || !items_.empty(); });
-            if (items_.empty()) break;  // closed and drained
+            if (items_.empty())
+                break;  // closed and drained
             auto item = std::move(items_.front());
             items_.pop_front();
             lock.unlock();
@@ -75,17 +77,17 @@ private:
 };
 
 class MainQueue final : public DispatchQueue {
-public:
+  public:
     void async(std::function<void()> work) override {
         NSRunLoop::mainRunLoop().performBlock(std::move(work));
     }
 
-protected:
+  protected:
     bool isCurrent() const override { return NSThread::isMainThread(); }
 };
 
 class PoolQueue final : public DispatchQueue {
-public:
+  public:
     PoolQueue(size_t threads, const std::string& label) : pool_(std::make_shared<WorkerPool>()) {
         pool_->start(threads, label);
     }
@@ -93,10 +95,10 @@ public:
 
     void async(std::function<void()> work) override { pool_->add(std::move(work)); }
 
-protected:
+  protected:
     bool isCurrent() const override { return pool_->runsOnThisThread(); }
 
-private:
+  private:
     std::shared_ptr<WorkerPool> pool_;
 };
 
@@ -109,7 +111,8 @@ DispatchQueue& DispatchQueue::main() {
 
 DispatchQueue& DispatchQueue::global() {
     // Never destroyed: its threads may still be running work while the process exits.
-    static PoolQueue* queue = new PoolQueue(std::max(2u, std::thread::hardware_concurrency()), "global-queue");
+    static PoolQueue* queue =
+        new PoolQueue(std::max(2u, std::thread::hardware_concurrency()), "global-queue");
     return *queue;
 }
 

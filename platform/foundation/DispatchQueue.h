@@ -7,7 +7,7 @@
 // The platform's dispatch queues: the main queue (the main run loop), the global concurrent queue
 // of default priority, and serial queues that run their work one item at a time in order.
 class DispatchQueue {
-public:
+  public:
     virtual ~DispatchQueue() = default;
 
     static DispatchQueue& main();
@@ -19,6 +19,6 @@ public:
     // queue from the main thread, a serial queue from its work) would never return: refused.
     void sync(std::function<void()> work);
 
-protected:
+  protected:
     virtual bool isCurrent() const = 0;
 };

@@ -16,7 +16,8 @@ bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         bytes.remove_prefix(static_cast<size_t>(written));
@@ -28,27 +29,33 @@ bool writeAll(int fd, std::string_view bytes) {
 
 std::optional<std::string> readFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     std::ostringstream contents;
     contents << in.rdbuf();
-    if (in.bad()) return std::nullopt;
+    if (in.bad())
+        return std::nullopt;
     return std::move(contents).str();
 }
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
-    std::string temporary = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+    std::string temporary =
+        (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
     int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes);
     ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temporary.c_str(), file.c_str()) == 0) return true;
+    if (ok && ::rename(temporary.c_str(), file.c_str()) == 0)
+        return true;
     ::unlink(temporary.c_str());
     return false;
 }
 
 bool writeFile(const std::filesystem::path& file, std::string_view bytes) {
     int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     bool ok = writeAll(fd, bytes);
     return (::close(fd) == 0) && ok;
 }

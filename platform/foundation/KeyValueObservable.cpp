@@ -6,5 +6,6 @@ Subscription KeyValueObservable::addObserver_forKeyPath(std::string keyPath, Obs
 
 void KeyValueObservable::didChangeValueForKey(std::string_view key, const std::any& newValue) {
     auto matching = observers_.matching([&](const Entry& entry) { return entry.keyPath == key; });
-    for (const auto& entry : matching) entry->observer(key, newValue);
+    for (const auto& entry : matching)
+        entry->observer(key, newValue);
 }

@@ -10,7 +10,7 @@
 // Key-value observing for an object's own properties: a setter calls didChangeValueForKey with the
 // new value, and every observer of that key is told at once, on the thread that made the change.
 class KeyValueObservable {
-public:
+  public:
     using Observer = std::function<void(std::string_view keyPath, const std::any& newValue)>;
 
     virtual ~KeyValueObservable() = default;
@@ -18,10 +18,10 @@ public:
     // The observation ends when the subscription goes (it may outlive the observed object).
     [[nodiscard]] Subscription addObserver_forKeyPath(std::string keyPath, Observer observer);
 
-protected:
+  protected:
     void didChangeValueForKey(std::string_view key, const std::any& newValue);
 
-private:
+  private:
     struct Entry {
         std::string keyPath;
         Observer observer;

@@ -6,14 +6,14 @@
 
 // What a broken caller precondition throws once tests have installed the throwing handler.
 class AssertionFailure : public std::logic_error {
-public:
+  public:
     using std::logic_error::logic_error;
 };
 
 // Receives broken preconditions. By default it logs "*** Assertion failure in FUNCTION, UNIT"
 // with the description and the condition, then aborts; tests make it throw AssertionFailure.
 class NSAssertionHandler {
-public:
+  public:
     [[noreturn]] static void handleFailure(std::string_view function, std::string_view file,
                                            std::string_view condition,
                                            std::string_view description);

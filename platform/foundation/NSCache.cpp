@@ -44,12 +44,15 @@ CacheStorage::CacheStorage() : state_(std::make_unique<State>()) {
         [this](const NSNotification&) { removeAllObjects(); });
 }
 
-CacheStorage::~CacheStorage() { state_->memoryPressure.reset(); }
+CacheStorage::~CacheStorage() {
+    state_->memoryPressure.reset();
+}
 
 std::shared_ptr<void> CacheStorage::objectForKey(std::string_view key) {
     std::lock_guard lock(state_->mutex);
     auto found = state_->index.find(key);
-    if (found == state_->index.end()) return nullptr;
+    if (found == state_->index.end())
+        return nullptr;
     state_->entries.splice(state_->entries.end(), state_->entries, found->second);
     return found->second->object;
 }
@@ -77,7 +80,8 @@ void CacheStorage::removeObjectForKey(std::string_view key) {
 void CacheStorage::removeAllObjects() {
     std::vector<std::shared_ptr<void>> released;
     std::lock_guard lock(state_->mutex);
-    while (!state_->entries.empty()) state_->remove(state_->entries.begin(), released);
+    while (!state_->entries.empty())
+        state_->remove(state_->entries.begin(), released);
 }
 
 void CacheStorage::setCountLimit(size_t limit) {

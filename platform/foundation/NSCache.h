@@ -8,7 +8,7 @@
 // A thread-safe key→object cache with optional count and cost limits (0: none). Past a limit the
 // least recently used entries go; on the memory-pressure notification every entry goes.
 class CacheStorage {
-public:
+  public:
     CacheStorage();
     ~CacheStorage();
     CacheStorage(const CacheStorage&) = delete;
@@ -22,14 +22,14 @@ public:
     void setTotalCostLimit(size_t limit);
     size_t count() const;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };
 
 template <class T>
 class NSCache {
-public:
+  public:
     std::shared_ptr<T> objectForKey(std::string_view key) {
         return std::static_pointer_cast<T>(storage_.objectForKey(key));
     }
@@ -45,6 +45,6 @@ public:
     void setTotalCostLimit(size_t limit) { storage_.setTotalCostLimit(limit); }
     size_t count() const { return storage_.count(); }
 
-private:
+  private:
     CacheStorage storage_;
 };

@@ -27,7 +27,8 @@ bool NSFileManager::createDirectoryAtPath_withIntermediateDirectories(std::strin
     return !error && std::filesystem::is_directory(folder, error);
 }
 
-std::vector<std::string> NSFileManager::contentsOfDirectoryAtPath(std::string_view devicePath) const {
+std::vector<std::string> NSFileManager::contentsOfDirectoryAtPath(
+    std::string_view devicePath) const {
     std::vector<std::string> names;
     std::error_code error;
     for (std::filesystem::directory_iterator it(DeviceRoot::resolve(devicePath), error), end;

@@ -6,7 +6,7 @@
 
 // File operations on device paths (see DeviceRoot).
 class NSFileManager {
-public:
+  public:
     static NSFileManager& defaultManager();
 
     bool fileExistsAtPath(std::string_view devicePath) const;

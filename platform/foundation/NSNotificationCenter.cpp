@@ -5,7 +5,8 @@ NSNotificationCenter& NSNotificationCenter::defaultCenter() {
     return *center;
 }
 
-Subscription NSNotificationCenter::addObserverForName(std::string name, const void* object, Block block) {
+Subscription NSNotificationCenter::addObserverForName(std::string name, const void* object,
+                                                      Block block) {
     return observers_.add(Observer{std::move(name), object, std::move(block)});
 }
 
@@ -14,7 +15,8 @@ void NSNotificationCenter::postNotification(const NSNotification& notification) 
         return observer.name == notification.name &&
                (observer.object == nullptr || observer.object == notification.object);
     });
-    for (const auto& observer : matching) observer->block(notification);
+    for (const auto& observer : matching)
+        observer->block(notification);
 }
 
 void NSNotificationCenter::postNotificationName(std::string name, const void* object) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/foundation/PlistValue.h"
 #include "platform/foundation/ObserverRegistry.h"
+#include "platform/foundation/PlistValue.h"
 
 struct NSNotification {
     std::string name;
@@ -15,17 +15,18 @@ struct NSNotification {
 
 // Posts notifications to the observers of a name, synchronously on the posting thread.
 class NSNotificationCenter {
-public:
+  public:
     using Block = std::function<void(const NSNotification&)>;
 
     static NSNotificationCenter& defaultCenter();
 
     // `object` null observes every sender. The observation ends when the subscription goes.
-    [[nodiscard]] Subscription addObserverForName(std::string name, const void* object, Block block);
+    [[nodiscard]] Subscription addObserverForName(std::string name, const void* object,
+                                                  Block block);
     void postNotification(const NSNotification& notification);
     void postNotificationName(std::string name, const void* object = nullptr);
 
-private:
+  private:
     struct Observer {
         std::string name;
         const void* object;

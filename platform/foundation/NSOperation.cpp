@@ -5,7 +5,8 @@
 void NSOperation::start() {
     {
         std::lock_guard lock(mutex_);
-        if (state_ != State::Ready) return;
+        if (state_ != State::Ready)
+            return;
         state_ = State::Executing;
     }
     main();

@@ -9,7 +9,7 @@
 // A unit of work for an NSOperationQueue. Subclasses implement main(); waiters block in
 // waitUntilFinished() until main() has returned.
 class NSOperation : public NSObject {
-public:
+  public:
     virtual void main() = 0;
 
     // Runs main() on the calling thread, then marks the operation finished.
@@ -20,7 +20,7 @@ public:
     virtual bool isFinished() const;
     virtual bool isConcurrent() const { return false; }
 
-private:
+  private:
     enum class State { Ready, Executing, Finished };
     mutable std::mutex mutex_;
     std::condition_variable finished_;
@@ -30,7 +30,7 @@ private:
 // Runs operations on the global concurrent queue, as many at once as it has threads (the
 // platform's default maximum, -1).
 class NSOperationQueue {
-public:
+  public:
     static constexpr int kDefaultMaxConcurrentOperationCount = -1;
 
     void addOperation(std::shared_ptr<NSOperation> operation);

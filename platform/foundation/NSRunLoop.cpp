@@ -55,7 +55,8 @@ void NSRunLoop::removeTimersTagged(const void* tag) {
     std::vector<std::function<void()>> released;
     std::lock_guard lock(mutex_);
     std::erase_if(timers_, [&](auto& entry) {
-        if (entry.second.tag != tag) return false;
+        if (entry.second.tag != tag)
+            return false;
         released.push_back(std::move(entry.second.fire));
         return true;
     });
@@ -65,11 +66,13 @@ std::function<void()> NSRunLoop::takeDueTimer(NSTimeInterval now, TimerId idLimi
     std::lock_guard lock(mutex_);
     auto due = timers_.end();
     for (auto it = timers_.begin(); it != timers_.end() && it->first < idLimit; ++it) {
-        if (it->second.fireDate <= now && (due == timers_.end() || it->second.fireDate < due->second.fireDate)) {
+        if (it->second.fireDate <= now &&
+            (due == timers_.end() || it->second.fireDate < due->second.fireDate)) {
             due = it;
         }
     }
-    if (due == timers_.end()) return nullptr;
+    if (due == timers_.end())
+        return nullptr;
     auto fire = std::move(due->second.fire);
     timers_.erase(due);
     return fire;
@@ -77,7 +80,8 @@ std::function<void()> NSRunLoop::takeDueTimer(NSTimeInterval now, TimerId idLimi
 
 NSTimeInterval NSRunLoop::earliestFireDate() const {
     NSTimeInterval earliest = kNever;
-    for (const auto& [id, timer] : timers_) earliest = std::min(earliest, timer.fireDate);
+    for (const auto& [id, timer] : timers_)
+        earliest = std::min(earliest, timer.fireDate);
     return earliest;
 }
 
@@ -89,16 +93,19 @@ void NSRunLoop::runTurn() {
         tasks.swap(posted_);
         idLimit = nextTimerId_;  // timers added during this turn wait for the next one
     }
-    for (auto& task : tasks) task();
+    for (auto& task : tasks)
+        task();
     tasks.clear();
 
     const NSTimeInterval now = Clock::current().now();
-    while (auto fire = takeDueTimer(now, idLimit)) fire();
+    while (auto fire = takeDueTimer(now, idLimit))
+        fire();
 
     while (!endOfTurn_.empty()) {
         auto pending = std::move(endOfTurn_);
         endOfTurn_.clear();
-        for (auto& task : pending) task();
+        for (auto& task : pending)
+            task();
     }
 }
 
@@ -112,13 +119,17 @@ void NSRunLoop::runUntilDate(NSTimeInterval date) {
     for (;;) {
         runTurn();
         std::unique_lock lock(mutex_);
-        if (std::exchange(stopRequested_, false)) return;
-        if (!posted_.empty()) continue;
+        if (std::exchange(stopRequested_, false))
+            return;
+        if (!posted_.empty())
+            continue;
         Clock& clock = Clock::current();
         const NSTimeInterval now = clock.now();
         const NSTimeInterval next = earliestFireDate();
-        if (next <= now) continue;
-        if (now >= date) return;
+        if (next <= now)
+            continue;
+        if (now >= date)
+            return;
         const NSTimeInterval wakeAt = std::min(next, date);
         if (clock.isVirtual() && std::isfinite(wakeAt)) {
             lock.unlock();

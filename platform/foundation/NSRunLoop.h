@@ -15,7 +15,7 @@
 // Clock::current(): with a virtual clock, running until a date advances the clock from one timer
 // to the next instead of waiting.
 class NSRunLoop {
-public:
+  public:
     using TimerId = std::uint64_t;
 
     static NSRunLoop& mainRunLoop();
@@ -37,7 +37,7 @@ public:
     // Any thread: makes the current runUntilDate return after its turn.
     void stop();
 
-private:
+  private:
     struct Timer {
         NSTimeInterval fireDate;
         const void* tag;

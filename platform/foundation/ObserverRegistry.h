@@ -11,7 +11,7 @@
 // run without the lock held and may add or remove observers themselves.
 template <class Entry>
 class ObserverRegistry {
-public:
+  public:
     ObserverRegistry() : state_(std::make_shared<State>()) {}
 
     [[nodiscard]] Subscription add(Entry entry) {
@@ -34,12 +34,13 @@ public:
         std::vector<std::shared_ptr<Entry>> result;
         std::lock_guard lock(state_->mutex);
         for (const auto& entry : state_->entries) {
-            if (predicate(*entry)) result.push_back(entry);
+            if (predicate(*entry))
+                result.push_back(entry);
         }
         return result;
     }
 
-private:
+  private:
     struct State {
         std::mutex mutex;
         std::vector<std::shared_ptr<Entry>> entries;

@@ -11,7 +11,8 @@ namespace {
 // Converts as the device's processor does: out-of-range values saturate, NaN becomes 0.
 template <class Integer>
 Integer saturatingConvert(double value) {
-    if (std::isnan(value)) return 0;
+    if (std::isnan(value))
+        return 0;
     if (value <= static_cast<double>(std::numeric_limits<Integer>::min())) {
         return std::numeric_limits<Integer>::min();
     }
@@ -28,10 +29,14 @@ bool PlistValue::isNumber() const {
 }
 
 bool PlistValue::boolValue() const {
-    if (auto b = asBoolean()) return *b;
-    if (auto i = asInteger()) return *i != 0;
-    if (auto r = asReal()) return r->value != 0;
-    if (auto s = asString()) return StringConversions::boolValue(*s);
+    if (auto b = asBoolean())
+        return *b;
+    if (auto i = asInteger())
+        return *i != 0;
+    if (auto r = asReal())
+        return r->value != 0;
+    if (auto s = asString())
+        return StringConversions::boolValue(*s);
     return false;
 }
 
@@ -40,25 +45,33 @@ int PlistValue::intValue() const {
         return static_cast<int>(std::clamp<std::int64_t>(*i, std::numeric_limits<int>::min(),
                                                          std::numeric_limits<int>::max()));
     }
-    if (auto r = asReal()) return saturatingConvert<int>(r->value);
-    if (auto s = asString()) return StringConversions::intValue(*s);
+    if (auto r = asReal())
+        return saturatingConvert<int>(r->value);
+    if (auto s = asString())
+        return StringConversions::intValue(*s);
     return boolValue() ? 1 : 0;
 }
 
 std::int64_t PlistValue::longLongValue() const {
-    if (auto i = asInteger()) return *i;
-    if (auto r = asReal()) return saturatingConvert<std::int64_t>(r->value);
+    if (auto i = asInteger())
+        return *i;
+    if (auto r = asReal())
+        return saturatingConvert<std::int64_t>(r->value);
     return intValue();
 }
 
 double PlistValue::doubleValue() const {
-    if (auto i = asInteger()) return static_cast<double>(*i);
-    if (auto r = asReal()) return r->value;
-    if (auto s = asString()) return StringConversions::doubleValue(*s);
+    if (auto i = asInteger())
+        return static_cast<double>(*i);
+    if (auto r = asReal())
+        return r->value;
+    if (auto s = asString())
+        return StringConversions::doubleValue(*s);
     return boolValue() ? 1.0 : 0.0;
 }
 
 float PlistValue::floatValue() const {
-    if (auto s = asString()) return StringConversions::floatValue(*s);
+    if (auto s = asString())
+        return StringConversions::floatValue(*s);
     return static_cast<float>(doubleValue());
 }

@@ -11,7 +11,7 @@
 // Numbers and strings answer the platform's numeric readings (boolValue, intValue, floatValue,
 // doubleValue); a value of another kind reads as false or 0 rather than failing.
 class PlistValue {
-public:
+  public:
     using Array = std::vector<PlistValue>;
     using Dictionary = std::map<std::string, PlistValue, std::less<>>;
     using Data = std::vector<std::uint8_t>;
@@ -64,9 +64,10 @@ public:
 
     bool operator==(const PlistValue&) const = default;
 
-private:
+  private:
     // The order of the alternatives is the order of Kind.
-    using Storage = std::variant<bool, std::int64_t, Real, std::string, Data, Date, Array, Dictionary>;
+    using Storage =
+        std::variant<bool, std::int64_t, Real, std::string, Data, Date, Array, Dictionary>;
     explicit PlistValue(Storage storage) : storage_(std::move(storage)) {}
 
     Storage storage_;

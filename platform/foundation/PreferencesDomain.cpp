@@ -14,7 +14,7 @@ namespace {
 // Holds flock() on a file for one scope. A missing lock file (a folder we can't write) means no
 // lock: reading still works, and a write would fail on its own.
 class ScopedFileLock {
-public:
+  public:
     ScopedFileLock(int fd, int operation) : fd_(fd) {
         if (fd_ >= 0) {
             while (::flock(fd_, operation) != 0 && errno == EINTR) {
@@ -22,12 +22,13 @@ public:
         }
     }
     ~ScopedFileLock() {
-        if (fd_ >= 0) ::flock(fd_, LOCK_UN);
+        if (fd_ >= 0)
+            ::flock(fd_, LOCK_UN);
     }
     ScopedFileLock(const ScopedFileLock&) = delete;
     ScopedFileLock& operator=(const ScopedFileLock&) = delete;
 
-private:
+  private:
     int fd_;
 };
 
@@ -37,26 +38,34 @@ long long nanoseconds(const timespec& time) {
 
 }  // namespace
 
-PreferencesDomain::Identity PreferencesDomain::identityOf(const struct stat& info, std::uint64_t generation) {
-    return Identity{info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim),
-                    nanoseconds(info.st_ctim), generation};
+PreferencesDomain::Identity PreferencesDomain::identityOf(const struct stat& info,
+                                                          std::uint64_t generation) {
+    return Identity{info.st_dev,
+                    info.st_ino,
+                    info.st_size,
+                    nanoseconds(info.st_mtim),
+                    nanoseconds(info.st_ctim),
+                    generation};
 }
 
 PreferencesDomain::PreferencesDomain(std::filesystem::path file)
     : file_(std::move(file)), lockPath_(file_.string() + ".lock") {}
 
 PreferencesDomain::~PreferencesDomain() {
-    if (lockFd_ >= 0) ::close(lockFd_);
+    if (lockFd_ >= 0)
+        ::close(lockFd_);
 }
 
 int PreferencesDomain::lockFile() {
-    if (lockFd_ < 0) lockFd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (lockFd_ < 0)
+        lockFd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     return lockFd_;
 }
 
 std::uint64_t PreferencesDomain::generation(int lockFd) const {
     std::uint64_t value = 0;
-    if (lockFd < 0 || ::pread(lockFd, &value, sizeof value, 0) != sizeof value) return 0;
+    if (lockFd < 0 || ::pread(lockFd, &value, sizeof value, 0) != sizeof value)
+        return 0;
     return value;
 }
 
@@ -77,8 +86,10 @@ PreferencesDomain::Parse PreferencesDomain::refresh(int lockFd) {
     std::string bytes;
     char buffer[16384];
     for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            break;
         bytes.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
@@ -109,7 +120,8 @@ std::optional<PlistDictionary> PreferencesDomain::contents() {
     const bool exists = std::filesystem::exists(file_, error);
     int lockFd = exists ? lockFile() : -1;
     ScopedFileLock lock(lockFd, LOCK_SH);
-    if (refresh(lockFd) == Parse::Unreadable) return std::nullopt;
+    if (refresh(lockFd) == Parse::Unreadable)
+        return std::nullopt;
     return withPendingChanges(diskContents_);
 }
 
@@ -127,7 +139,8 @@ void PreferencesDomain::keepUnreadableFileAside() {
     for (int n = 1;; ++n) {
         std::filesystem::path aside = file_.string() + ".unreadable-" + std::to_string(n);
         std::error_code error;
-        if (std::filesystem::exists(aside, error)) continue;
+        if (std::filesystem::exists(aside, error))
+            continue;
         if (::rename(file_.c_str(), aside.c_str()) == 0) {
             NSLog("Preferences file " + file_.string() + " could not be read; it was kept as " +
                   aside.filename().string());
@@ -138,7 +151,8 @@ void PreferencesDomain::keepUnreadableFileAside() {
 
 bool PreferencesDomain::flush() {
     std::lock_guard guard(mutex_);
-    if (pending_.empty()) return true;
+    if (pending_.empty())
+        return true;
     std::error_code error;
     std::filesystem::create_directories(file_.parent_path(), error);
     int lockFd = lockFile();
@@ -157,7 +171,8 @@ bool PreferencesDomain::flush() {
     // What was just written is what this process knows of the file now; no need to read it back.
     const std::uint64_t next = generation(lockFd) + 1;
     struct stat info {};
-    if (::pwrite(lockFd, &next, sizeof next, 0) == sizeof next && ::stat(file_.c_str(), &info) == 0) {
+    if (::pwrite(lockFd, &next, sizeof next, 0) == sizeof next &&
+        ::stat(file_.c_str(), &info) == 0) {
         seen_ = identityOf(info, next);
         seenParse_ = Parse::Dictionary;
         diskContents_ = std::move(merged);

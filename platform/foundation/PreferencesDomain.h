@@ -21,7 +21,7 @@
 // the file changed since it last looked, so other processes' writes are seen without asking.
 // A file that can't be parsed is never destroyed: the next write moves it aside first.
 class PreferencesDomain {
-public:
+  public:
     explicit PreferencesDomain(std::filesystem::path file);
     ~PreferencesDomain();
     PreferencesDomain(const PreferencesDomain&) = delete;
@@ -36,7 +36,7 @@ public:
     // Writes the pending changes into the file. False (changes kept for the next try) on failure.
     bool flush();
 
-private:
+  private:
     struct Identity {
         dev_t device = 0;
         ino_t inode = 0;

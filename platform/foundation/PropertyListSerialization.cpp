@@ -21,7 +21,8 @@ constexpr double kMicroseconds = 1e6;
 constexpr int kMaxDepth = 512;
 
 std::optional<PlistValue> fromNode(plist_t node, int depth) {
-    if (node == nullptr || depth > kMaxDepth) return std::nullopt;
+    if (node == nullptr || depth > kMaxDepth)
+        return std::nullopt;
     switch (plist_get_node_type(node)) {
         case PLIST_BOOLEAN: {
             uint8_t value = 0;
@@ -36,8 +37,10 @@ std::optional<PlistValue> fromNode(plist_t node, int depth) {
         case PLIST_REAL: {
             double value = 0;
             plist_get_real_val(node, &value);
-            bool exactFloat = std::isfinite(value) && static_cast<double>(static_cast<float>(value)) == value;
-            return exactFloat ? PlistValue::float32(static_cast<float>(value)) : PlistValue::real(value);
+            bool exactFloat =
+                std::isfinite(value) && static_cast<double>(static_cast<float>(value)) == value;
+            return exactFloat ? PlistValue::float32(static_cast<float>(value))
+                              : PlistValue::real(value);
         }
         case PLIST_STRING: {
             char* text = nullptr;
@@ -63,7 +66,8 @@ std::optional<PlistValue> fromNode(plist_t node, int depth) {
             PlistValue::Array items;
             for (uint32_t i = 0, n = plist_array_get_size(node); i < n; ++i) {
                 auto item = fromNode(plist_array_get_item(node, i), depth + 1);
-                if (!item) return std::nullopt;
+                if (!item)
+                    return std::nullopt;
                 items.push_back(std::move(*item));
             }
             return PlistValue::array(std::move(items));
@@ -84,7 +88,8 @@ std::optional<PlistValue> fromNode(plist_t node, int depth) {
                 std::string name = key != nullptr ? key : "";
                 std::free(key);
                 auto value = fromNode(item, depth + 1);
-                if (!value) break;
+                if (!value)
+                    break;
                 entries.insert_or_assign(std::move(name), std::move(*value));
             }
             std::free(iterator);
@@ -117,7 +122,8 @@ plist_t toNode(const PlistValue& value) {
         }
         case PlistValue::Kind::Array: {
             plist_t array = plist_new_array();
-            for (const PlistValue& item : *value.asArray()) plist_array_append_item(array, toNode(item));
+            for (const PlistValue& item : *value.asArray())
+                plist_array_append_item(array, toNode(item));
             return array;
         }
         case PlistValue::Kind::Dictionary: {
@@ -134,7 +140,8 @@ plist_t toNode(const PlistValue& value) {
 }  // namespace
 
 std::optional<PlistValue> propertyListWithData(std::string_view bytes) {
-    if (bytes.empty() || bytes.size() > UINT32_MAX) return std::nullopt;
+    if (bytes.empty() || bytes.size() > UINT32_MAX)
+        return std::nullopt;
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     PlistNode owner(root);

@@ -5,7 +5,7 @@
 
 // Ends a registration (an observer, a subscription) when it is reset or goes out of scope.
 class Subscription {
-public:
+  public:
     Subscription() = default;
     explicit Subscription(std::function<void()> cancel) : cancel_(std::move(cancel)) {}
     Subscription(Subscription&& other) noexcept : cancel_(std::exchange(other.cancel_, nullptr)) {}
@@ -21,9 +21,10 @@ public:
     ~Subscription() { reset(); }
 
     void reset() {
-        if (auto cancel = std::exchange(cancel_, nullptr)) cancel();
+        if (auto cancel = std::exchange(cancel_, nullptr))
+            cancel();
     }
 
-private:
+  private:
     std::function<void()> cancel_;
 };

@@ -29,13 +29,14 @@ void NSLog(std::string_view message) {
         state.captured.emplace_back(message);
         return;
     }
-    std::fprintf(stderr, "%s[%d]: %.*s\n", program_invocation_short_name, static_cast<int>(getpid()),
-                 static_cast<int>(message.size()), message.data());
+    std::fprintf(stderr, "%s[%d]: %.*s\n", program_invocation_short_name,
+                 static_cast<int>(getpid()), static_cast<int>(message.size()), message.data());
 }
 
 SystemLogCapture::SystemLogCapture() {
     std::lock_guard lock(logState().mutex);
-    if (logState().captures++ == 0) logState().captured.clear();
+    if (logState().captures++ == 0)
+        logState().captured.clear();
 }
 
 SystemLogCapture::~SystemLogCapture() {

@@ -9,7 +9,7 @@
 void NSLog(std::string_view message);
 
 class SystemLogCapture {
-public:
+  public:
     SystemLogCapture();
     ~SystemLogCapture();
     SystemLogCapture(const SystemLogCapture&) = delete;

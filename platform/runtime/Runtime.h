@@ -59,7 +59,8 @@ struct MessageSend<R(Args...)> {
             }
         }
         IMP imp = runtime_detail::implementationFor(*receiver, selector, typeid(Implementation));
-        return reinterpret_cast<Implementation>(imp)(receiver, selector, std::forward<Args>(args)...);
+        return reinterpret_cast<Implementation>(imp)(receiver, selector,
+                                                     std::forward<Args>(args)...);
     }
 };
 
@@ -80,9 +81,9 @@ template <class R, class... Args>
 void MSHookMessageEx(Class cls, SEL selector, R (*replacement)(id, SEL, Args...),
                      R (**previous)(id, SEL, Args...)) {
     IMP before = nullptr;
-    if (runtime_detail::hookMessage(cls, selector,
-                                    RuntimeMethod{reinterpret_cast<IMP>(replacement), &typeid(replacement)},
-                                    &before) &&
+    if (runtime_detail::hookMessage(
+            cls, selector, RuntimeMethod{reinterpret_cast<IMP>(replacement), &typeid(replacement)},
+            &before) &&
         previous != nullptr) {
         *previous = reinterpret_cast<R (*)(id, SEL, Args...)>(before);
     }

@@ -12,7 +12,8 @@ std::shared_ptr<NSObject> RuntimeClass::createInstance() const {
 std::optional<RuntimeMethod> RuntimeClass::lookUpMethod(std::string_view selector) const {
     std::shared_lock lock(runtimeLock());
     for (const RuntimeClass* cls = this; cls != nullptr; cls = cls->superclass_) {
-        if (auto it = cls->methods_.find(selector); it != cls->methods_.end()) return it->second;
+        if (auto it = cls->methods_.find(selector); it != cls->methods_.end())
+            return it->second;
     }
     return std::nullopt;
 }
@@ -40,7 +41,8 @@ void RuntimeClass::addIvar(std::string ivarName,
 Ivar RuntimeClass::lookUpIvar(std::string_view ivarName) const {
     std::shared_lock lock(runtimeLock());
     for (const RuntimeClass* cls = this; cls != nullptr; cls = cls->superclass_) {
-        if (auto it = cls->ivars_.find(ivarName); it != cls->ivars_.end()) return it->second.get();
+        if (auto it = cls->ivars_.find(ivarName); it != cls->ivars_.end())
+            return it->second.get();
     }
     return nullptr;
 }

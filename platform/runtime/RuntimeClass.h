@@ -27,7 +27,7 @@ struct RuntimeIvar {
 // Class objects are created by `defineClass` and live for the whole process. The tables are
 // guarded by one process-wide lock, so hooks may be installed while other threads send messages.
 class RuntimeClass {
-public:
+  public:
     using Factory = std::function<std::shared_ptr<NSObject>()>;
 
     RuntimeClass(std::string name, Class superclass, Factory factory);
@@ -59,10 +59,11 @@ public:
             }
         });
     }
-    void addIvar(std::string ivarName, std::function<std::shared_ptr<NSObject>(const NSObject&)> read);
+    void addIvar(std::string ivarName,
+                 std::function<std::shared_ptr<NSObject>(const NSObject&)> read);
     Ivar lookUpIvar(std::string_view ivarName) const;
 
-private:
+  private:
     std::string name_;
     Class superclass_;
     Factory factory_;

@@ -12,14 +12,15 @@
 namespace {
 
 class SettingsStoreTest : public testing::Test {
-protected:
+  protected:
     SettingsStoreTest() {
         std::filesystem::create_directories((root_ / Settings::kFile).parent_path());
         settingsCache.clear();
     }
 
     void writeFile(const PlistDictionary& contents) {
-        ASSERT_TRUE(PropertyListFile::writeToFile(contents, Settings::kFile, PropertyListFile::Write::Atomically));
+        ASSERT_TRUE(PropertyListFile::writeToFile(contents, Settings::kFile,
+                                                  PropertyListFile::Write::Atomically));
     }
 
     TemporaryDeviceRoot root_;
@@ -74,7 +75,8 @@ TEST_F(SettingsStoreTest, ALoadReplacesTheWholeCacheAndSeesOwnAndOtherWrites) {
     loadSettings();
     writeFile({{"hidden", PlistValue::boolean(true)}});
     loadSettings();
-    EXPECT_FALSE(cachedSetting(Settings::Key::text)) << "a key gone from the domain is gone from the cache";
+    EXPECT_FALSE(cachedSetting(Settings::Key::text))
+        << "a key gone from the domain is gone from the cache";
     EXPECT_TRUE(cachedBool(Settings::Key::hidden));
     EXPECT_FALSE(cachedBool(Settings::Key::passEnabled)) << "absent booleans read false";
 

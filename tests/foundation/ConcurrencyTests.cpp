@@ -16,19 +16,19 @@
 namespace {
 
 class Progress : public KeyValueObservable {
-public:
+  public:
     void setProgress(float value) {
         progress_ = value;
         didChangeValueForKey("progress", value);
     }
     void setLabel(std::string label) { didChangeValueForKey("labelText", std::move(label)); }
 
-private:
+  private:
     float progress_ = 0;
 };
 
 class SlowOperation : public NSOperation {
-public:
+  public:
     void main() override {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         result = 42;
@@ -42,11 +42,12 @@ TEST(KeyValueObservingTest, ObserversHearNewValuesOnTheChangingThreadUntilUnsubs
     Progress progress;
     std::vector<float> seen;
     std::thread::id deliveredOn;
-    Subscription subscription = progress.addObserver_forKeyPath("progress", [&](std::string_view key, const std::any& value) {
-        EXPECT_EQ(key, "progress");
-        seen.push_back(std::any_cast<float>(value));
-        deliveredOn = std::this_thread::get_id();
-    });
+    Subscription subscription = progress.addObserver_forKeyPath(
+        "progress", [&](std::string_view key, const std::any& value) {
+            EXPECT_EQ(key, "progress");
+            seen.push_back(std::any_cast<float>(value));
+            deliveredOn = std::this_thread::get_id();
+        });
     progress.setLabel("other key");
     std::thread worker([&] { progress.setProgress(0.5f); });
     const auto workerId = worker.get_id();
@@ -63,7 +64,8 @@ TEST(KeyValueObservingTest, SubscriptionMayOutliveTheObservedObject) {
     Subscription subscription;
     {
         Progress progress;
-        subscription = progress.addObserver_forKeyPath("progress", [](std::string_view, const std::any&) {});
+        subscription =
+            progress.addObserver_forKeyPath("progress", [](std::string_view, const std::any&) {});
     }
     subscription.reset();
     SUCCEED();
@@ -73,9 +75,11 @@ TEST(NotificationCenterTest, ObserversFilterBySenderAndEndWithTheirSubscription)
     NSNotificationCenter& center = NSNotificationCenter::defaultCenter();
     int sender = 0, otherSender = 0;
     int anySender = 0, thisSender = 0;
-    auto all = center.addObserverForName("orientation", nullptr, [&](const NSNotification&) { ++anySender; });
+    auto all = center.addObserverForName("orientation", nullptr,
+                                         [&](const NSNotification&) { ++anySender; });
     {
-        auto one = center.addObserverForName("orientation", &sender, [&](const NSNotification&) { ++thisSender; });
+        auto one = center.addObserverForName("orientation", &sender,
+                                             [&](const NSNotification&) { ++thisSender; });
         center.postNotificationName("orientation", &sender);
         center.postNotificationName("orientation", &otherSender);
         center.postNotificationName("something else", &sender);
@@ -98,7 +102,8 @@ TEST(CacheTest, EvictsLeastRecentlyUsedOverLimitsAndEverythingUnderMemoryPressur
 
     NSCache<std::string> unlimited;
     unlimited.setObject_forKey_cost(std::make_shared<std::string>("x"), "k", 1'000'000);
-    NSNotificationCenter::defaultCenter().postNotificationName(std::string(kMemoryPressureNotification));
+    NSNotificationCenter::defaultCenter().postNotificationName(
+        std::string(kMemoryPressureNotification));
     EXPECT_EQ(cache.count(), 0u);
     EXPECT_EQ(unlimited.count(), 0u);
 }
@@ -118,7 +123,8 @@ TEST(CacheTest, ConcurrentUseIsSafe) {
             }
         });
     }
-    for (auto& thread : threads) thread.join();
+    for (auto& thread : threads)
+        thread.join();
     EXPECT_LE(cache.count(), 16u);
 }
 
@@ -165,10 +171,12 @@ TEST(OperationQueueTest, WaitersBlockUntilTheOperationHasRun) {
     for (int i = 0; i < 3; ++i) {
         waiters.emplace_back([&] {
             operation->waitUntilFinished();
-            if (operation->result == 42) ++sawResult;
+            if (operation->result == 42)
+                ++sawResult;
         });
     }
-    for (auto& waiter : waiters) waiter.join();
+    for (auto& waiter : waiters)
+        waiter.join();
     EXPECT_EQ(sawResult, 3);
     EXPECT_TRUE(operation->isFinished());
     EXPECT_FALSE(operation->isExecuting());

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
 #include <plist/plist.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -24,9 +24,11 @@ constexpr char kFile[] = "/var/mobile/Library/Preferences/com.example.test.plist
 
 // Starts the preferences writer in a process of its own.
 pid_t startWriter(const TemporaryDeviceRoot& root, const std::string& prefix, int count) {
-    std::string program = PREFERENCES_WRITER, rootPath = root.path().string(), countText = std::to_string(count);
+    std::string program = PREFERENCES_WRITER, rootPath = root.path().string(),
+                countText = std::to_string(count);
     std::string domain = kDomain;
-    char* argv[] = {program.data(), rootPath.data(), domain.data(), const_cast<char*>(prefix.c_str()),
+    char* argv[] = {program.data(),   rootPath.data(),
+                    domain.data(),    const_cast<char*>(prefix.c_str()),
                     countText.data(), nullptr};
     pid_t pid = -1;
     EXPECT_EQ(posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ), 0);
@@ -44,7 +46,8 @@ std::optional<PlistDictionary> fileContents(const TemporaryDeviceRoot&) {
 }
 
 void set(const std::string& key, std::optional<PlistValue> value) {
-    CFPreferencesSetValue(key, std::move(value), kDomain, kCFPreferencesCurrentUser, kCFPreferencesAnyHost);
+    CFPreferencesSetValue(key, std::move(value), kDomain, kCFPreferencesCurrentUser,
+                          kCFPreferencesAnyHost);
 }
 
 std::optional<std::vector<std::string>> keyList() {
@@ -59,7 +62,8 @@ TEST(PreferencesTest, SetsOfOneTurnReachTheFileTogetherAtItsEnd) {
     set("X", PlistValue::float32(12.5f));
     set("Y", PlistValue::float32(40));
     EXPECT_FALSE(fileContents(root).has_value()) << "nothing is written before the turn ends";
-    EXPECT_EQ(keyList(), (std::vector<std::string>{"Text", "X", "Y"})) << "but this process sees its own values";
+    EXPECT_EQ(keyList(), (std::vector<std::string>{"Text", "X", "Y"}))
+        << "but this process sees its own values";
 
     NSRunLoop::mainRunLoop().runOneTurn();
     auto written = fileContents(root);
@@ -100,7 +104,8 @@ TEST(PreferencesTest, TwoProcessesWritingDifferentKeysLoseNothing) {
 TEST(PreferencesTest, AWriterKilledMidRunLeavesAReadableFile) {
     TemporaryDeviceRoot root;
     pid_t writer = startWriter(root, "k", 0);
-    while (!fileContents(root)) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    while (!fileContents(root))
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     kill(writer, SIGKILL);
     EXPECT_TRUE(WIFSIGNALED(waitFor(writer)));
@@ -122,7 +127,8 @@ TEST(PreferencesTest, AnotherProcessesWriteIsSeenWithoutSynchronising) {
 
     for (int round = 1; round <= 3; ++round) {
         ASSERT_EQ(waitFor(startWriter(root, "k", round)), 0);
-        auto values = CFPreferencesCopyMultiple({"k0", "mine"}, kDomain, kCFPreferencesCurrentUser, kCFPreferencesAnyHost);
+        auto values = CFPreferencesCopyMultiple({"k0", "mine"}, kDomain, kCFPreferencesCurrentUser,
+                                                kCFPreferencesAnyHost);
         ASSERT_TRUE(values);
         EXPECT_EQ(values->at("k0").intValue(), 0) << "round " << round;
         EXPECT_EQ(keyList()->size(), static_cast<size_t>(round + 1));
@@ -134,12 +140,14 @@ TEST(PreferencesTest, AnUnreadableFileFailsReadsAndIsKeptAsideBeforeAWrite) {
     std::filesystem::create_directories((root / kFile).parent_path());
     FileIO::writeFile(root / kFile, "not a property list");
     EXPECT_FALSE(keyList().has_value());
-    EXPECT_FALSE(CFPreferencesCopyMultiple({"Text"}, kDomain, kCFPreferencesCurrentUser, kCFPreferencesAnyHost));
+    EXPECT_FALSE(CFPreferencesCopyMultiple({"Text"}, kDomain, kCFPreferencesCurrentUser,
+                                           kCFPreferencesAnyHost));
 
     SystemLogCapture log;
     set("Text", PlistValue::string("kept"));
     ASSERT_TRUE(CFPreferencesAppSynchronize(kDomain));
-    EXPECT_EQ(FileIO::readFile(root / (std::string(kFile) + ".unreadable-1")), "not a property list");
+    EXPECT_EQ(FileIO::readFile(root / (std::string(kFile) + ".unreadable-1")),
+              "not a property list");
     EXPECT_EQ(fileContents(root)->at("Text").asString() != nullptr, true);
     EXPECT_EQ(log.messages().size(), 1u);
 }
@@ -182,7 +190,8 @@ TEST(PreferencesTest, BooleanReadingsAndBadDomains) {
     NSRunLoop::mainRunLoop().runOneTurn();
 
     SystemLogCapture log;
-    CFPreferencesSetValue("k", PlistValue::boolean(true), "../escape", kCFPreferencesCurrentUser, kCFPreferencesAnyHost);
+    CFPreferencesSetValue("k", PlistValue::boolean(true), "../escape", kCFPreferencesCurrentUser,
+                          kCFPreferencesAnyHost);
     EXPECT_FALSE(CFPreferencesCopyKeyList("", kCFPreferencesCurrentUser, kCFPreferencesAnyHost));
     EXPECT_FALSE(std::filesystem::exists(root.path() / "var/mobile/Library/escape.plist"));
     EXPECT_EQ(log.messages().size(), 2u);

@@ -30,7 +30,8 @@ TEST(StringConversionsTest, ReadNumbersTheWayThePlatformStringClassDoes) {
     EXPECT_DOUBLE_EQ(sc::doubleValue("  0.25 points"), 0.25);
     EXPECT_DOUBLE_EQ(sc::doubleValue("+1e3"), 1000);
     EXPECT_DOUBLE_EQ(sc::doubleValue(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(sc::doubleValue("5e"), 5) << "an incomplete exponent is not part of the number";
+    EXPECT_DOUBLE_EQ(sc::doubleValue("5e"), 5)
+        << "an incomplete exponent is not part of the number";
     EXPECT_DOUBLE_EQ(sc::doubleValue("inf"), 0);
     EXPECT_DOUBLE_EQ(sc::doubleValue("nan"), 0);
     EXPECT_EQ(sc::doubleValue("1e999"), HUGE_VAL);
@@ -78,7 +79,8 @@ TEST(PropertyListSerializationTest, XmlRoundTripKeepsEveryKind) {
         PropertyListSerialization::xmlData(PlistValue::dictionary(dictionary)));
     ASSERT_TRUE(parsed && parsed->asDictionary());
     EXPECT_EQ(*parsed->asDictionary(), dictionary);
-    EXPECT_EQ(parsed->asDictionary()->at("float").floatValue(), 0.3f) << "a single-precision value survives exactly";
+    EXPECT_EQ(parsed->asDictionary()->at("float").floatValue(), 0.3f)
+        << "a single-precision value survives exactly";
 }
 
 TEST(PropertyListSerializationTest, BinaryListsAreReadAndBrokenInputIsRefused) {
@@ -98,11 +100,15 @@ TEST(PropertyListSerializationTest, BinaryListsAreReadAndBrokenInputIsRefused) {
     EXPECT_FLOAT_EQ(parsed->asDictionary()->at("alpha").floatValue(), 0.5f);
 
     for (size_t cut : {size_t{0}, size_t{8}, binary.size() / 2, binary.size() - 1}) {
-        EXPECT_FALSE(PropertyListSerialization::propertyListWithData(binary.substr(0, cut)).has_value()) << cut;
+        EXPECT_FALSE(
+            PropertyListSerialization::propertyListWithData(binary.substr(0, cut)).has_value())
+            << cut;
     }
     std::string deep;
-    for (int i = 0; i < 5000; ++i) deep += "<array>";
-    EXPECT_FALSE(PropertyListSerialization::propertyListWithData("<plist>" + deep + "</plist>").has_value());
+    for (int i = 0; i < 5000; ++i)
+        deep += "<array>";
+    EXPECT_FALSE(
+        PropertyListSerialization::propertyListWithData("<plist>" + deep + "</plist>").has_value());
 }
 
 TEST(PropertyListFileTest, DictionaryFilesAtDevicePaths) {
@@ -114,17 +120,21 @@ TEST(PropertyListFileTest, DictionaryFilesAtDevicePaths) {
     PlistDictionary written{{"pass", PlistValue::string("c2VjcmV0")}};
     ASSERT_TRUE(PropertyListFile::writeToFile(written, path, PropertyListFile::Write::Atomically));
     EXPECT_EQ(PropertyListFile::dictionaryWithContentsOfFile(path), written);
-    EXPECT_EQ(PropertyListFile::dictionaryWithContentsOfFile("var/mobile/../mobile/test.plist"), written)
+    EXPECT_EQ(PropertyListFile::dictionaryWithContentsOfFile("var/mobile/../mobile/test.plist"),
+              written)
         << "relative paths start at the device's root";
 
     FileIO::writeFile(root / path, "<plist><array/></plist>");
-    EXPECT_FALSE(PropertyListFile::dictionaryWithContentsOfFile(path).has_value()) << "not a dictionary";
-    EXPECT_FALSE(PropertyListFile::writeToFile(written, "/no/such/folder/x.plist", PropertyListFile::Write::Atomically));
+    EXPECT_FALSE(PropertyListFile::dictionaryWithContentsOfFile(path).has_value())
+        << "not a dictionary";
+    EXPECT_FALSE(PropertyListFile::writeToFile(written, "/no/such/folder/x.plist",
+                                               PropertyListFile::Write::Atomically));
 }
 
 TEST(DeviceRootTest, PathsNeverLeaveTheRoot) {
     TemporaryDeviceRoot root;
     EXPECT_EQ(root / "/../../etc/passwd", root.path() / "etc" / "passwd");
-    EXPECT_EQ(root / "Library//PreferenceBundles/./Plakko.bundle", root.path() / "Library/PreferenceBundles/Plakko.bundle");
+    EXPECT_EQ(root / "Library//PreferenceBundles/./Plakko.bundle",
+              root.path() / "Library/PreferenceBundles/Plakko.bundle");
     EXPECT_EQ(root / "/", root.path());
 }

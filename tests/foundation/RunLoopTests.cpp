@@ -15,12 +15,14 @@
 namespace {
 
 class RunLoopTest : public testing::Test {
-protected:
+  protected:
     RunLoopTest() : clock_(std::make_shared<VirtualClock>()) { Clock::setCurrent(clock_); }
     ~RunLoopTest() override { Clock::setCurrent(std::make_shared<RealClock>()); }
 
     NSTimeInterval elapsed() const { return clock_->now() - VirtualClock::kDefaultStart; }
-    void runFor(NSTimeInterval seconds) { NSRunLoop::mainRunLoop().runUntilDate(clock_->now() + seconds); }
+    void runFor(NSTimeInterval seconds) {
+        NSRunLoop::mainRunLoop().runUntilDate(clock_->now() + seconds);
+    }
 
     std::shared_ptr<VirtualClock> clock_;
 };
@@ -31,9 +33,12 @@ class Target : public NSObject {};
 
 TEST_F(RunLoopTest, TimersFireInDateOrderAtTheirVirtualTimes) {
     std::vector<std::pair<int, NSTimeInterval>> fired;
-    auto late = NSTimer::scheduledTimerWithTimeInterval(0.8, [&](NSTimer&) { fired.emplace_back(2, elapsed()); });
-    auto early = NSTimer::scheduledTimerWithTimeInterval(0.3, [&](NSTimer&) { fired.emplace_back(1, elapsed()); });
-    auto cancelled = NSTimer::scheduledTimerWithTimeInterval(0.5, [&](NSTimer&) { fired.emplace_back(3, elapsed()); });
+    auto late = NSTimer::scheduledTimerWithTimeInterval(
+        0.8, [&](NSTimer&) { fired.emplace_back(2, elapsed()); });
+    auto early = NSTimer::scheduledTimerWithTimeInterval(
+        0.3, [&](NSTimer&) { fired.emplace_back(1, elapsed()); });
+    auto cancelled = NSTimer::scheduledTimerWithTimeInterval(
+        0.5, [&](NSTimer&) { fired.emplace_back(3, elapsed()); });
     cancelled->invalidate();
 
     runFor(0.5);
@@ -90,7 +95,8 @@ TEST_F(RunLoopTest, EndOfTurnTasksRunAfterTheTurnsOtherWork) {
         });
         order.push_back("task");
     });
-    auto timer = NSTimer::scheduledTimerWithTimeInterval(0, [&](NSTimer&) { order.push_back("timer"); });
+    auto timer =
+        NSTimer::scheduledTimerWithTimeInterval(0, [&](NSTimer&) { order.push_back("timer"); });
     loop.runOneTurn();
     EXPECT_EQ(order, (std::vector<std::string>{"task", "timer", "end", "end-again"}));
 }
@@ -114,7 +120,8 @@ TEST_F(RunLoopTest, WorkPostedFromOtherThreadsRunsOnTheMainThreadInOrder) {
 }
 
 TEST_F(RunLoopTest, StopEndsARunThatHasNothingToDo) {
-    std::thread stopper([] { DispatchQueue::main().async([] { NSRunLoop::mainRunLoop().stop(); }); });
+    std::thread stopper(
+        [] { DispatchQueue::main().async([] { NSRunLoop::mainRunLoop().stop(); }); });
     NSRunLoop::mainRunLoop().runUntilDate(std::numeric_limits<double>::infinity());
     stopper.join();
     SUCCEED();

@@ -27,18 +27,23 @@ class TestAbstract : public NSObject {
 };
 
 Class TestView::classObject() {
-    static const Class cls = defineClass<TestView>("TestView", NSObject::classObject(), [](RuntimeClass& c) {
-        c.addMethod("layoutSubviews", +[](id self, SEL) { return static_cast<TestView*>(self)->layoutSubviews(); });
-        c.addMethod("scaled:by:", +[](id, SEL, double value, int factor) { return value * factor; });
-    });
+    static const Class cls =
+        defineClass<TestView>("TestView", NSObject::classObject(), [](RuntimeClass& c) {
+            c.addMethod(
+                "layoutSubviews",
+                +[](id self, SEL) { return static_cast<TestView*>(self)->layoutSubviews(); });
+            c.addMethod(
+                "scaled:by:", +[](id, SEL, double value, int factor) { return value * factor; });
+        });
     return cls;
 }
 
 Class TestLockView::classObject() {
-    static const Class cls = defineClass<TestLockView>("TestLockView", TestView::classObject(), [](RuntimeClass& c) {
-        c.addIvar("_foregroundScrollView", &TestLockView::_foregroundScrollView);
-        c.addIvar("_weakPeer", &TestLockView::_weakPeer);
-    });
+    static const Class cls =
+        defineClass<TestLockView>("TestLockView", TestView::classObject(), [](RuntimeClass& c) {
+            c.addIvar("_foregroundScrollView", &TestLockView::_foregroundScrollView);
+            c.addIvar("_weakPeer", &TestLockView::_weakPeer);
+        });
     return cls;
 }
 
@@ -47,7 +52,9 @@ Class TestAbstract::classObject() {
     return cls;
 }
 
-std::string layout(NSObject* object) { return msgSend<std::string()>(object, "layoutSubviews"); }
+std::string layout(NSObject* object) {
+    return msgSend<std::string()>(object, "layoutSubviews");
+}
 
 // The hook test has classes of its own, so the hooks it leaves behind touch no other test.
 class HookedView : public TestView {
@@ -65,15 +72,20 @@ Class HookedView::classObject() {
 }
 
 Class HookedLockView::classObject() {
-    static const Class cls = defineClass<HookedLockView>("HookedLockView", HookedView::classObject());
+    static const Class cls =
+        defineClass<HookedLockView>("HookedLockView", HookedView::classObject());
     return cls;
 }
 
 std::string (*previousLockLayout)(id, SEL) = nullptr;
-std::string hookedLockLayout(id self, SEL cmd) { return "hook(" + previousLockLayout(self, cmd) + ")"; }
+std::string hookedLockLayout(id self, SEL cmd) {
+    return "hook(" + previousLockLayout(self, cmd) + ")";
+}
 
 std::string (*previousViewLayout)(id, SEL) = nullptr;
-std::string hookedViewLayout(id self, SEL cmd) { return "base-hook(" + previousViewLayout(self, cmd) + ")"; }
+std::string hookedViewLayout(id self, SEL cmd) {
+    return "base-hook(" + previousViewLayout(self, cmd) + ")";
+}
 
 }  // namespace
 
@@ -103,7 +115,8 @@ TEST(RuntimeTest, MessagesCheckSelectorAndSignature) {
     EXPECT_TRUE(view->respondsToSelector("scaled:by:"));
     EXPECT_FALSE(view->respondsToSelector("saveOutsideApp:"));
     EXPECT_THROW(msgSend<void()>(view.get(), "saveOutsideApp:"), std::invalid_argument);
-    EXPECT_THROW((msgSend<double(double, double)>(view.get(), "scaled:by:", 1.5, 4.0)), std::logic_error);
+    EXPECT_THROW((msgSend<double(double, double)>(view.get(), "scaled:by:", 1.5, 4.0)),
+                 std::logic_error);
     EXPECT_EQ(layout(nullptr), "") << "a message to nil answers zero";
 }
 
@@ -111,20 +124,24 @@ TEST(RuntimeTest, HooksReachEveryInstanceAndChainToWhatTheyReplaced) {
     auto lockView = std::make_shared<HookedLockView>();
     auto plainView = std::make_shared<HookedView>();
 
-    MSHookMessageEx(HookedLockView::classObject(), "layoutSubviews", hookedLockLayout, &previousLockLayout);
+    MSHookMessageEx(HookedLockView::classObject(), "layoutSubviews", hookedLockLayout,
+                    &previousLockLayout);
     ASSERT_NE(previousLockLayout, nullptr) << "the inherited implementation is handed back";
     EXPECT_EQ(layout(lockView.get()), "hook(lock+view)") << "previous reaches the C++ override";
     EXPECT_EQ(layout(plainView.get()), "view") << "the superclass keeps its own implementation";
 
-    MSHookMessageEx(HookedView::classObject(), "layoutSubviews", hookedViewLayout, &previousViewLayout);
+    MSHookMessageEx(HookedView::classObject(), "layoutSubviews", hookedViewLayout,
+                    &previousViewLayout);
     EXPECT_EQ(layout(plainView.get()), "base-hook(view)");
-    EXPECT_EQ(layout(lockView.get()), "hook(lock+view)") << "the subclass hook captured the old base";
+    EXPECT_EQ(layout(lockView.get()), "hook(lock+view)")
+        << "the subclass hook captured the old base";
     EXPECT_EQ(layout(std::make_shared<HookedLockView>().get()), "hook(lock+view)");
 }
 
 TEST(RuntimeTest, HookRequestsThatCannotApplyLeaveOthersWorking) {
     std::string (*untouched)(id, SEL) = nullptr;
-    MSHookMessageEx(objc_getClass("SBAwayViewNotOnThisSystem"), "finishedAnimatingIn", hookedLockLayout, &untouched);
+    MSHookMessageEx(objc_getClass("SBAwayViewNotOnThisSystem"), "finishedAnimatingIn",
+                    hookedLockLayout, &untouched);
     EXPECT_EQ(untouched, nullptr);
 
     SystemLogCapture log;
@@ -134,7 +151,9 @@ TEST(RuntimeTest, HookRequestsThatCannotApplyLeaveOthersWorking) {
 
     void (*wrongType)(id, SEL) = nullptr;
     auto replacement = +[](id, SEL) {};
-    EXPECT_THROW(MSHookMessageEx(TestView::classObject(), "layoutSubviews", replacement, &wrongType), std::logic_error);
+    EXPECT_THROW(
+        MSHookMessageEx(TestView::classObject(), "layoutSubviews", replacement, &wrongType),
+        std::logic_error);
 
     auto view = std::make_shared<TestView>();
     EXPECT_EQ(layout(view.get()), "view");
@@ -142,14 +161,16 @@ TEST(RuntimeTest, HookRequestsThatCannotApplyLeaveOthersWorking) {
 
 TEST(RuntimeTest, IvarsAreReadByNameThroughTheClassChain) {
     auto lockView = std::make_shared<TestLockView>();
-    Ivar scroll = class_getInstanceVariable(object_getClass(lockView.get()), "_foregroundScrollView");
+    Ivar scroll =
+        class_getInstanceVariable(object_getClass(lockView.get()), "_foregroundScrollView");
     ASSERT_NE(scroll, nullptr);
     EXPECT_EQ(object_getIvar(lockView.get(), scroll), lockView->_foregroundScrollView);
 
     EXPECT_EQ(class_getInstanceVariable(TestLockView::classObject(), "_keyboard"), nullptr);
     EXPECT_EQ(class_getInstanceVariable(nullptr, "_foregroundScrollView"), nullptr);
     auto plainView = std::make_shared<TestView>();
-    EXPECT_EQ(object_getIvar(plainView.get(), scroll), nullptr) << "an object of another class has no such ivar";
+    EXPECT_EQ(object_getIvar(plainView.get(), scroll), nullptr)
+        << "an object of another class has no such ivar";
 }
 
 TEST(RuntimeTest, WeakIvarEmptiesWhenItsObjectGoes) {

@@ -14,7 +14,7 @@ struct Result {
 };
 
 class DefaultsCommandTest : public testing::Test {
-protected:
+  protected:
     Result run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--root", root_.path().string()});
         std::ostringstream out, err;
@@ -29,14 +29,16 @@ protected:
 
 TEST_F(DefaultsCommandTest, WritesAreReadBackReadably) {
     EXPECT_EQ(run({"write", "com.ovamo.plakko", "fontSize", "-float", "24.5"}).status, 0);
-    EXPECT_EQ(run({"write", "com.ovamo.plakko", "Text", "-string", "shopping: \"milk\""}).status, 0);
+    EXPECT_EQ(run({"write", "com.ovamo.plakko", "Text", "-string", "shopping: \"milk\""}).status,
+              0);
     EXPECT_EQ(run({"write", "com.ovamo.plakko", "enabled", "-bool", "NO"}).status, 0);
     EXPECT_EQ(run({"write", "com.ovamo.plakko", "count", "-int", "-3"}).status, 0);
 
     Result domain = run({"read", "com.ovamo.plakko"});
     EXPECT_EQ(domain.status, 0);
     EXPECT_EQ(domain.out,
-              "{\n    Text = \"shopping: \\\"milk\\\"\";\n    count = -3;\n    enabled = 0;\n    fontSize = 24.5;\n}\n");
+              "{\n    Text = \"shopping: \\\"milk\\\"\";\n    count = -3;\n    enabled = 0;\n    "
+              "fontSize = 24.5;\n}\n");
     EXPECT_EQ(run({"read", "com.ovamo.plakko", "Text"}).out, "shopping: \"milk\"\n");
     EXPECT_EQ(run({"read"}).out.find("    com.ovamo.plakko = {"), 2u);
 
