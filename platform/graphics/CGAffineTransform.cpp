@@ -7,7 +7,9 @@ CGAffineTransform CGAffineTransformMakeTranslation(CGFloat tx, CGFloat ty) {
     return {1, 0, 0, 1, tx, ty};
 }
 
-CGAffineTransform CGAffineTransformMakeScale(CGFloat sx, CGFloat sy) { return {sx, 0, 0, sy, 0, 0}; }
+CGAffineTransform CGAffineTransformMakeScale(CGFloat sx, CGFloat sy) {
+    return {sx, 0, 0, sy, 0, 0};
+}
 
 CGAffineTransform CGAffineTransformMakeRotation(CGFloat angle) {
     const CGFloat cosine = std::cos(angle);
@@ -17,8 +19,8 @@ CGAffineTransform CGAffineTransformMakeRotation(CGFloat angle) {
 
 CGAffineTransform CGAffineTransformConcat(const CGAffineTransform& t1,
                                           const CGAffineTransform& t2) {
-    return {t1.a * t2.a + t1.b * t2.c,         t1.a * t2.b + t1.b * t2.d,
-            t1.c * t2.a + t1.d * t2.c,         t1.c * t2.b + t1.d * t2.d,
+    return {t1.a * t2.a + t1.b * t2.c,           t1.a * t2.b + t1.b * t2.d,
+            t1.c * t2.a + t1.d * t2.c,           t1.c * t2.b + t1.d * t2.d,
             t1.tx * t2.a + t1.ty * t2.c + t2.tx, t1.tx * t2.b + t1.ty * t2.d + t2.ty};
 }
 
@@ -40,7 +42,8 @@ bool CGAffineTransformIsInvertible(const CGAffineTransform& t) {
 }
 
 CGAffineTransform CGAffineTransformInvert(const CGAffineTransform& t) {
-    if (!CGAffineTransformIsInvertible(t)) return t;
+    if (!CGAffineTransformIsInvertible(t))
+        return t;
     const CGFloat determinant = t.a * t.d - t.b * t.c;
     const CGFloat a = t.d / determinant;
     const CGFloat b = -t.b / determinant;
@@ -62,7 +65,8 @@ CGSize CGSizeApplyAffineTransform(CGSize s, const CGAffineTransform& t) {
 }
 
 CGRect CGRectApplyAffineTransform(CGRect rect, const CGAffineTransform& t) {
-    if (CGRectIsNull(rect)) return rect;
+    if (CGRectIsNull(rect))
+        return rect;
     const CGPoint corners[] = {
         CGPointApplyAffineTransform({CGRectGetMinX(rect), CGRectGetMinY(rect)}, t),
         CGPointApplyAffineTransform({CGRectGetMaxX(rect), CGRectGetMinY(rect)}, t),

@@ -19,33 +19,42 @@ std::optional<pixman_format_code_t> rgbFormat(CGImageAlphaInfo alpha, CGBitmapIn
         return std::nullopt;
     }
     switch (alpha) {
-        case kCGImageAlphaPremultipliedFirst: return little ? PIXMAN_a8r8g8b8 : PIXMAN_b8g8r8a8;
-        case kCGImageAlphaPremultipliedLast: return little ? PIXMAN_r8g8b8a8 : PIXMAN_a8b8g8r8;
-        case kCGImageAlphaNoneSkipFirst: return little ? PIXMAN_x8r8g8b8 : PIXMAN_b8g8r8x8;
-        case kCGImageAlphaNoneSkipLast: return little ? PIXMAN_r8g8b8x8 : PIXMAN_x8b8g8r8;
-        default: return std::nullopt;
+        case kCGImageAlphaPremultipliedFirst:
+            return little ? PIXMAN_a8r8g8b8 : PIXMAN_b8g8r8a8;
+        case kCGImageAlphaPremultipliedLast:
+            return little ? PIXMAN_r8g8b8a8 : PIXMAN_a8b8g8r8;
+        case kCGImageAlphaNoneSkipFirst:
+            return little ? PIXMAN_x8r8g8b8 : PIXMAN_b8g8r8x8;
+        case kCGImageAlphaNoneSkipLast:
+            return little ? PIXMAN_r8g8b8x8 : PIXMAN_x8b8g8r8;
+        default:
+            return std::nullopt;
     }
 }
 
 std::optional<CGContext::Layout> layoutFor(size_t bitsPerComponent, const CGColorSpaceRef& space,
                                            CGBitmapInfo info) {
-    if (bitsPerComponent != 8 || (info & kCGBitmapFloatComponents)) return std::nullopt;
+    if (bitsPerComponent != 8 || (info & kCGBitmapFloatComponents))
+        return std::nullopt;
     const auto alpha = static_cast<CGImageAlphaInfo>(info & kCGBitmapAlphaInfoMask);
     if (!space) {
-        if (alpha != kCGImageAlphaOnly) return std::nullopt;
+        if (alpha != kCGImageAlphaOnly)
+            return std::nullopt;
         return CGContext::Layout{PIXMAN_a8, nullptr, info, 8};
     }
-    if (space->model() != kCGColorSpaceModelRGB) return std::nullopt;
+    if (space->model() != kCGColorSpaceModelRGB)
+        return std::nullopt;
     const auto format = rgbFormat(alpha, info & kCGBitmapByteOrderMask);
-    if (!format) return std::nullopt;
+    if (!format)
+        return std::nullopt;
     return CGContext::Layout{*format, space, info, 32};
 }
 
 }  // namespace
 
-CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height,
-                                   size_t bitsPerComponent, size_t bytesPerRow,
-                                   const CGColorSpaceRef& space, CGBitmapInfo bitmapInfo) {
+CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height, size_t bitsPerComponent,
+                                   size_t bytesPerRow, const CGColorSpaceRef& space,
+                                   CGBitmapInfo bitmapInfo) {
     const auto layout = layoutFor(bitsPerComponent, space, bitmapInfo);
     if (!layout) {
         NSLog("CGBitmapContextCreate: unsupported parameter combination: " +
@@ -60,7 +69,8 @@ CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height,
         return nullptr;
     }
     const size_t minimumRow = width * layout->bitsPerPixel / 8;
-    if (bytesPerRow == 0) bytesPerRow = (minimumRow + 3) / 4 * 4;
+    if (bytesPerRow == 0)
+        bytesPerRow = (minimumRow + 3) / 4 * 4;
     if (bytesPerRow < minimumRow || bytesPerRow % 4 != 0 ||
         bytesPerRow > static_cast<size_t>(std::numeric_limits<int>::max())) {
         NSLog("CGBitmapContextCreate: invalid data bytes/row: should be at least " +
@@ -72,8 +82,8 @@ CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height,
     if (!data) {
         storage.reset(new (std::nothrow) uint8_t[bytesPerRow * height]());
         if (!storage) {
-            NSLog("CGBitmapContextCreate: unable to allocate " + std::to_string(bytesPerRow * height) +
-                  " bytes for bitmap data.");
+            NSLog("CGBitmapContextCreate: unable to allocate " +
+                  std::to_string(bytesPerRow * height) + " bytes for bitmap data.");
             return nullptr;
         }
         data = storage.get();
@@ -98,7 +108,9 @@ size_t CGBitmapContextGetBytesPerRow(const CGContextRef& context) {
     return context ? context->bytesPerRow() : 0;
 }
 
-size_t CGBitmapContextGetBitsPerComponent(const CGContextRef& context) { return context ? 8 : 0; }
+size_t CGBitmapContextGetBitsPerComponent(const CGContextRef& context) {
+    return context ? 8 : 0;
+}
 
 size_t CGBitmapContextGetBitsPerPixel(const CGContextRef& context) {
     return context ? context->layout().bitsPerPixel : 0;

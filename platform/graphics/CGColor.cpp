@@ -6,7 +6,9 @@
 #include "platform/foundation/NSAssertionHandler.h"
 
 namespace {
-CGFloat clampUnit(CGFloat value) { return std::isnan(value) ? 0 : std::clamp(value, 0.0, 1.0); }
+CGFloat clampUnit(CGFloat value) {
+    return std::isnan(value) ? 0 : std::clamp(value, 0.0, 1.0);
+}
 }  // namespace
 
 CGColor::CGColor(CGColorSpaceRef space, const CGFloat* components) : space_(std::move(space)) {
@@ -14,7 +16,8 @@ CGColor::CGColor(CGColorSpaceRef space, const CGFloat* components) : space_(std:
              "A colour needs a grey or RGB colour space and its components.");
     const size_t count = space_->numberOfComponents() + 1;
     components_.reserve(count);
-    for (size_t i = 0; i < count; ++i) components_.push_back(clampUnit(components[i]));
+    for (size_t i = 0; i < count; ++i)
+        components_.push_back(clampUnit(components[i]));
 }
 
 CGColor::CGColor(CGImageRef patternImage, CGFloat patternScale)
@@ -25,7 +28,9 @@ CGColor::CGColor(CGImageRef patternImage, CGFloat patternScale)
     NSAssert(patternImage_ != nullptr, "A pattern colour needs an image.");
 }
 
-CGFloat CGColor::alpha() const { return components_.back(); }
+CGFloat CGColor::alpha() const {
+    return components_.back();
+}
 
 std::optional<std::array<CGFloat, 4>> CGColor::rgba() const {
     switch (space_->model()) {
@@ -33,12 +38,14 @@ std::optional<std::array<CGFloat, 4>> CGColor::rgba() const {
             return std::array{components_[0], components_[0], components_[0], components_[1]};
         case kCGColorSpaceModelRGB:
             return std::array{components_[0], components_[1], components_[2], components_[3]};
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 
 CGColorRef CGColorCreate(const CGColorSpaceRef& space, const CGFloat* components) {
-    if (!space || space->model() == kCGColorSpaceModelPattern || !components) return nullptr;
+    if (!space || space->model() == kCGColorSpaceModelPattern || !components)
+        return nullptr;
     return std::make_shared<const CGColor>(space, components);
 }
 
@@ -47,7 +54,8 @@ CGColorRef CGColorCreateWithPatternImage(const CGImageRef& image, CGFloat scale)
 }
 
 CGColorRef CGColorCreateCopyWithAlpha(const CGColorRef& color, CGFloat alpha) {
-    if (!color || color->patternImage()) return color;
+    if (!color || color->patternImage())
+        return color;
     std::vector<CGFloat> components = color->components();
     components.back() = alpha;
     return std::make_shared<const CGColor>(color->colorSpace(), components.data());
@@ -65,11 +73,15 @@ const CGFloat* CGColorGetComponents(const CGColorRef& color) {
     return color ? color->components().data() : nullptr;
 }
 
-CGFloat CGColorGetAlpha(const CGColorRef& color) { return color ? color->alpha() : 0; }
+CGFloat CGColorGetAlpha(const CGColorRef& color) {
+    return color ? color->alpha() : 0;
+}
 
 bool CGColorEqualToColor(const CGColorRef& a, const CGColorRef& b) {
-    if (a == b) return true;
-    if (!a || !b) return false;
+    if (a == b)
+        return true;
+    if (!a || !b)
+        return false;
     return a->colorSpace() == b->colorSpace() && a->components() == b->components() &&
            a->patternImage() == b->patternImage() && a->patternScale() == b->patternScale();
 }

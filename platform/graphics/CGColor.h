@@ -13,7 +13,7 @@
 // tiles are `patternScale` image pixels to a point and are drawn upright from the top-left of
 // the context they fill.
 class CGColor {
-public:
+  public:
     // `components` holds the space's components and then alpha.
     CGColor(CGColorSpaceRef space, const CGFloat* components);
     CGColor(CGImageRef patternImage, CGFloat patternScale);
@@ -26,7 +26,7 @@ public:
     // Red, green, blue and alpha, not premultiplied; none for a pattern.
     std::optional<std::array<CGFloat, 4>> rgba() const;
 
-private:
+  private:
     CGColorSpaceRef space_;
     std::vector<CGFloat> components_;
     CGImageRef patternImage_;

@@ -2,9 +2,12 @@
 
 size_t CGColorSpace::numberOfComponents() const {
     switch (model_) {
-        case kCGColorSpaceModelMonochrome: return 1;
-        case kCGColorSpaceModelRGB: return 3;
-        default: return 0;
+        case kCGColorSpaceModelMonochrome:
+            return 1;
+        case kCGColorSpaceModelRGB:
+            return 3;
+        default:
+            return 0;
     }
 }
 

@@ -13,13 +13,13 @@ enum CGColorSpaceModel : int {
 // Device grey (one component), device RGB (three) or pattern (colours that paint a tiled image).
 // Colour spaces are immutable and shared; the Create functions return process-wide instances.
 class CGColorSpace {
-public:
+  public:
     explicit CGColorSpace(CGColorSpaceModel model) : model_(model) {}
     CGColorSpaceModel model() const { return model_; }
     // Colour components without alpha: 1 for grey, 3 for RGB, 0 for patterns.
     size_t numberOfComponents() const;
 
-private:
+  private:
     CGColorSpaceModel model_;
 };
 

@@ -19,17 +19,20 @@ CGColorRef grayColor(CGFloat gray, CGFloat alpha) {
 // Adds to the current path through the CTM.
 template <typename Build>
 void buildPath(const CGContextRef& context, Build build) {
-    if (context) build(context->path(), context->deviceTransform());
+    if (context)
+        build(context->path(), context->deviceTransform());
 }
 
 }  // namespace
 
 void CGContextSaveGState(const CGContextRef& context) {
-    if (context) context->save();
+    if (context)
+        context->save();
 }
 
 void CGContextRestoreGState(const CGContextRef& context) {
-    if (context) context->restore();
+    if (context)
+        context->restore();
 }
 
 CGAffineTransform CGContextGetCTM(const CGContextRef& context) {
@@ -37,7 +40,8 @@ CGAffineTransform CGContextGetCTM(const CGContextRef& context) {
 }
 
 void CGContextConcatCTM(const CGContextRef& context, const CGAffineTransform& transform) {
-    if (context) context->state().ctm = CGAffineTransformConcat(transform, context->state().ctm);
+    if (context)
+        context->state().ctm = CGAffineTransformConcat(transform, context->state().ctm);
 }
 
 void CGContextTranslateCTM(const CGContextRef& context, CGFloat tx, CGFloat ty) {
@@ -53,15 +57,17 @@ void CGContextRotateCTM(const CGContextRef& context, CGFloat angle) {
 }
 
 void CGContextSetFillColorWithColor(const CGContextRef& context, const CGColorRef& color) {
-    if (context && color) context->state().fillColor = color;
+    if (context && color)
+        context->state().fillColor = color;
 }
 
 void CGContextSetStrokeColorWithColor(const CGContextRef& context, const CGColorRef& color) {
-    if (context && color) context->state().strokeColor = color;
+    if (context && color)
+        context->state().strokeColor = color;
 }
 
-void CGContextSetRGBFillColor(const CGContextRef& context, CGFloat red, CGFloat green,
-                              CGFloat blue, CGFloat alpha) {
+void CGContextSetRGBFillColor(const CGContextRef& context, CGFloat red, CGFloat green, CGFloat blue,
+                              CGFloat alpha) {
     CGContextSetFillColorWithColor(context, rgbColor(red, green, blue, alpha));
 }
 
@@ -79,7 +85,8 @@ void CGContextSetGrayStrokeColor(const CGContextRef& context, CGFloat gray, CGFl
 }
 
 void CGContextSetAlpha(const CGContextRef& context, CGFloat alpha) {
-    if (context) context->state().alpha = std::isnan(alpha) ? 0 : std::clamp(alpha, 0.0, 1.0);
+    if (context)
+        context->state().alpha = std::isnan(alpha) ? 0 : std::clamp(alpha, 0.0, 1.0);
 }
 
 void CGContextSetBlendMode(const CGContextRef& context, CGBlendMode mode) {
@@ -89,11 +96,13 @@ void CGContextSetBlendMode(const CGContextRef& context, CGBlendMode mode) {
 }
 
 void CGContextSetLineWidth(const CGContextRef& context, CGFloat width) {
-    if (context && width >= 0 && std::isfinite(width)) context->state().lineWidth = width;
+    if (context && width >= 0 && std::isfinite(width))
+        context->state().lineWidth = width;
 }
 
 void CGContextSetLineCap(const CGContextRef& context, CGLineCap cap) {
-    if (context && cap >= kCGLineCapButt && cap <= kCGLineCapSquare) context->state().lineCap = cap;
+    if (context && cap >= kCGLineCapButt && cap <= kCGLineCapSquare)
+        context->state().lineCap = cap;
 }
 
 void CGContextSetLineJoin(const CGContextRef& context, CGLineJoin join) {
@@ -103,18 +112,21 @@ void CGContextSetLineJoin(const CGContextRef& context, CGLineJoin join) {
 }
 
 void CGContextSetMiterLimit(const CGContextRef& context, CGFloat limit) {
-    if (context && limit >= 1 && std::isfinite(limit)) context->state().miterLimit = limit;
+    if (context && limit >= 1 && std::isfinite(limit))
+        context->state().miterLimit = limit;
 }
 
 void CGContextSetShouldAntialias(const CGContextRef& context, bool shouldAntialias) {
-    if (context) context->state().antialias = shouldAntialias;
+    if (context)
+        context->state().antialias = shouldAntialias;
 }
 
 void CGContextSetShadowWithColor(const CGContextRef& context, CGSize offset, CGFloat blur,
                                  const CGColorRef& color) {
-    if (!context) return;
-    const bool valid = std::isfinite(offset.width) && std::isfinite(offset.height) &&
-                       std::isfinite(blur);
+    if (!context)
+        return;
+    const bool valid =
+        std::isfinite(offset.width) && std::isfinite(offset.height) && std::isfinite(blur);
     context->state().shadow = {offset, valid ? std::max(blur, 0.0) : 0, valid ? color : nullptr};
 }
 
@@ -123,7 +135,8 @@ void CGContextSetShadow(const CGContextRef& context, CGSize offset, CGFloat blur
 }
 
 void CGContextBeginPath(const CGContextRef& context) {
-    if (context) context->path() = {};
+    if (context)
+        context->path() = {};
 }
 
 void CGContextMoveToPoint(const CGContextRef& context, CGFloat x, CGFloat y) {
@@ -131,7 +144,9 @@ void CGContextMoveToPoint(const CGContextRef& context, CGFloat x, CGFloat y) {
 }
 
 void CGContextAddLineToPoint(const CGContextRef& context, CGFloat x, CGFloat y) {
-    buildPath(context, [&](CGPath& path, const CGAffineTransform& m) { path.addLineTo({x, y}, m); });
+    buildPath(context, [&](CGPath& path, const CGAffineTransform& m) {
+        path.addLineTo({x, y}, m);
+    });
 }
 
 void CGContextAddLines(const CGContextRef& context, const CGPoint* points, size_t count) {
@@ -146,8 +161,8 @@ void CGContextAddLines(const CGContextRef& context, const CGPoint* points, size_
     });
 }
 
-void CGContextAddCurveToPoint(const CGContextRef& context, CGFloat cp1x, CGFloat cp1y,
-                              CGFloat cp2x, CGFloat cp2y, CGFloat x, CGFloat y) {
+void CGContextAddCurveToPoint(const CGContextRef& context, CGFloat cp1x, CGFloat cp1y, CGFloat cp2x,
+                              CGFloat cp2y, CGFloat x, CGFloat y) {
     buildPath(context, [&](CGPath& path, const CGAffineTransform& m) {
         path.addCurveTo({cp1x, cp1y}, {cp2x, cp2y}, {x, y}, m);
     });
@@ -184,13 +199,14 @@ void CGContextAddEllipseInRect(const CGContextRef& context, CGRect rect) {
 }
 
 void CGContextAddPath(const CGContextRef& context, const CGPathRef& other) {
-    if (!other) return;
-    buildPath(context,
-              [&](CGPath& path, const CGAffineTransform& m) { path.addPath(*other, m); });
+    if (!other)
+        return;
+    buildPath(context, [&](CGPath& path, const CGAffineTransform& m) { path.addPath(*other, m); });
 }
 
 void CGContextClosePath(const CGContextRef& context) {
-    if (context) context->path().closeSubpath();
+    if (context)
+        context->path().closeSubpath();
 }
 
 bool CGContextIsPathEmpty(const CGContextRef& context) {
@@ -198,23 +214,30 @@ bool CGContextIsPathEmpty(const CGContextRef& context) {
 }
 
 CGPoint CGContextGetPathCurrentPoint(const CGContextRef& context) {
-    if (!context || !context->path().currentPoint()) return CGPointZero;
+    if (!context || !context->path().currentPoint())
+        return CGPointZero;
     return CGPointApplyAffineTransform(*context->path().currentPoint(),
                                        CGAffineTransformInvert(context->deviceTransform()));
 }
 
 CGRect CGContextGetPathBoundingBox(const CGContextRef& context) {
-    if (!context || context->path().isEmpty()) return CGRectNull;
+    if (!context || context->path().isEmpty())
+        return CGRectNull;
     return CGRectApplyAffineTransform(context->path().boundingBox(),
                                       CGAffineTransformInvert(context->deviceTransform()));
 }
 
 void CGContextDrawPath(const CGContextRef& context, CGPathDrawingMode mode) {
-    if (!context) return;
+    if (!context)
+        return;
     switch (mode) {
         case kCGPathFill:
-        case kCGPathEOFill: context->fillPath(mode == kCGPathEOFill); break;
-        case kCGPathStroke: context->strokePath(); break;
+        case kCGPathEOFill:
+            context->fillPath(mode == kCGPathEOFill);
+            break;
+        case kCGPathStroke:
+            context->strokePath();
+            break;
         case kCGPathFillStroke:
         case kCGPathEOFillStroke: {
             const CGPath path = context->path();
@@ -226,9 +249,15 @@ void CGContextDrawPath(const CGContextRef& context, CGPathDrawingMode mode) {
     }
 }
 
-void CGContextFillPath(const CGContextRef& context) { CGContextDrawPath(context, kCGPathFill); }
-void CGContextEOFillPath(const CGContextRef& context) { CGContextDrawPath(context, kCGPathEOFill); }
-void CGContextStrokePath(const CGContextRef& context) { CGContextDrawPath(context, kCGPathStroke); }
+void CGContextFillPath(const CGContextRef& context) {
+    CGContextDrawPath(context, kCGPathFill);
+}
+void CGContextEOFillPath(const CGContextRef& context) {
+    CGContextDrawPath(context, kCGPathEOFill);
+}
+void CGContextStrokePath(const CGContextRef& context) {
+    CGContextDrawPath(context, kCGPathStroke);
+}
 
 void CGContextFillRect(const CGContextRef& context, CGRect rect) {
     CGContextBeginPath(context);
@@ -243,7 +272,8 @@ void CGContextStrokeRect(const CGContextRef& context, CGRect rect) {
 }
 
 void CGContextStrokeRectWithWidth(const CGContextRef& context, CGRect rect, CGFloat width) {
-    if (!context) return;
+    if (!context)
+        return;
     const CGFloat saved = context->state().lineWidth;
     CGContextSetLineWidth(context, width);
     CGContextStrokeRect(context, rect);
@@ -263,7 +293,8 @@ void CGContextStrokeEllipseInRect(const CGContextRef& context, CGRect rect) {
 }
 
 void CGContextClearRect(const CGContextRef& context, CGRect rect) {
-    if (!context) return;
+    if (!context)
+        return;
     detail::GraphicsState& state = context->state();
     const detail::GraphicsState saved = state;
     state.blendMode = kCGBlendModeClear;
@@ -274,11 +305,13 @@ void CGContextClearRect(const CGContextRef& context, CGRect rect) {
 }
 
 void CGContextClip(const CGContextRef& context) {
-    if (context) context->clipToPath(false);
+    if (context)
+        context->clipToPath(false);
 }
 
 void CGContextEOClip(const CGContextRef& context) {
-    if (context) context->clipToPath(true);
+    if (context)
+        context->clipToPath(true);
 }
 
 void CGContextClipToRect(const CGContextRef& context, CGRect rect) {
@@ -288,7 +321,8 @@ void CGContextClipToRect(const CGContextRef& context, CGRect rect) {
 }
 
 void CGContextClipToMask(const CGContextRef& context, CGRect rect, const CGImageRef& mask) {
-    if (context && mask) context->clipToMask(rect, *mask);
+    if (context && mask)
+        context->clipToMask(rect, *mask);
 }
 
 CGRect CGContextGetClipBoundingBox(const CGContextRef& context) {
@@ -296,7 +330,8 @@ CGRect CGContextGetClipBoundingBox(const CGContextRef& context) {
 }
 
 void CGContextDrawImage(const CGContextRef& context, CGRect rect, const CGImageRef& image) {
-    if (context && image) context->drawImage(rect, *image);
+    if (context && image)
+        context->drawImage(rect, *image);
 }
 
 void CGContextDrawLinearGradient(const CGContextRef& context, const CGGradientRef& gradient,
@@ -311,8 +346,8 @@ void CGContextDrawRadialGradient(const CGContextRef& context, const CGGradientRe
                                  CGPoint startCenter, CGFloat startRadius, CGPoint endCenter,
                                  CGFloat endRadius, CGGradientDrawingOptions options) {
     if (context && gradient) {
-        context->drawGradient(*gradient,
-                              {startCenter, endCenter, std::abs(startRadius), std::abs(endRadius), true},
-                              options);
+        context->drawGradient(
+            *gradient, {startCenter, endCenter, std::abs(startRadius), std::abs(endRadius), true},
+            options);
     }
 }

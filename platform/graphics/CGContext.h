@@ -67,9 +67,9 @@ enum CGBlendMode : int {
 // Null `data` makes the context allocate zeroed memory of its own; a zero `bytesPerRow` means
 // the tightest. Unsupported combinations, zero sizes, rows too short or not a multiple of four
 // bytes, and sizes beyond 32767 pixels give null and are logged.
-CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height,
-                                   size_t bitsPerComponent, size_t bytesPerRow,
-                                   const CGColorSpaceRef& space, CGBitmapInfo bitmapInfo);
+CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height, size_t bitsPerComponent,
+                                   size_t bytesPerRow, const CGColorSpaceRef& space,
+                                   CGBitmapInfo bitmapInfo);
 void* CGBitmapContextGetData(const CGContextRef& context);
 size_t CGBitmapContextGetWidth(const CGContextRef& context);
 size_t CGBitmapContextGetHeight(const CGContextRef& context);
@@ -94,8 +94,8 @@ void CGContextRotateCTM(const CGContextRef& context, CGFloat angle);
 
 void CGContextSetFillColorWithColor(const CGContextRef& context, const CGColorRef& color);
 void CGContextSetStrokeColorWithColor(const CGContextRef& context, const CGColorRef& color);
-void CGContextSetRGBFillColor(const CGContextRef& context, CGFloat red, CGFloat green,
-                              CGFloat blue, CGFloat alpha);
+void CGContextSetRGBFillColor(const CGContextRef& context, CGFloat red, CGFloat green, CGFloat blue,
+                              CGFloat alpha);
 void CGContextSetRGBStrokeColor(const CGContextRef& context, CGFloat red, CGFloat green,
                                 CGFloat blue, CGFloat alpha);
 void CGContextSetGrayFillColor(const CGContextRef& context, CGFloat gray, CGFloat alpha);
@@ -120,8 +120,8 @@ void CGContextBeginPath(const CGContextRef& context);
 void CGContextMoveToPoint(const CGContextRef& context, CGFloat x, CGFloat y);
 void CGContextAddLineToPoint(const CGContextRef& context, CGFloat x, CGFloat y);
 void CGContextAddLines(const CGContextRef& context, const CGPoint* points, size_t count);
-void CGContextAddCurveToPoint(const CGContextRef& context, CGFloat cp1x, CGFloat cp1y,
-                              CGFloat cp2x, CGFloat cp2y, CGFloat x, CGFloat y);
+void CGContextAddCurveToPoint(const CGContextRef& context, CGFloat cp1x, CGFloat cp1y, CGFloat cp2x,
+                              CGFloat cp2y, CGFloat x, CGFloat y);
 void CGContextAddQuadCurveToPoint(const CGContextRef& context, CGFloat cpx, CGFloat cpy, CGFloat x,
                                   CGFloat y);
 // `clockwise` 1 sweeps clockwise in user space with y up: decreasing angles. In a flipped (y-down)

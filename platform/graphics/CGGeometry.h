@@ -26,8 +26,12 @@ inline constexpr CGPoint CGPointZero{};
 inline constexpr CGSize CGSizeZero{};
 inline constexpr CGRect CGRectZero{};
 
-constexpr CGPoint CGPointMake(CGFloat x, CGFloat y) { return {x, y}; }
-constexpr CGSize CGSizeMake(CGFloat width, CGFloat height) { return {width, height}; }
+constexpr CGPoint CGPointMake(CGFloat x, CGFloat y) {
+    return {x, y};
+}
+constexpr CGSize CGSizeMake(CGFloat width, CGFloat height) {
+    return {width, height};
+}
 constexpr CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat width, CGFloat height) {
     return {{x, y}, {width, height}};
 }

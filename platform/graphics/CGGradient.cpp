@@ -23,7 +23,8 @@ CGGradient::CGGradient(std::vector<Stop> stops) : stops_(std::move(stops)) {
 CGGradientRef CGGradientCreateWithColorComponents(const CGColorSpaceRef& space,
                                                   const CGFloat* components,
                                                   const CGFloat* locations, size_t count) {
-    if (!space || space->numberOfComponents() == 0 || !components || count == 0) return nullptr;
+    if (!space || space->numberOfComponents() == 0 || !components || count == 0)
+        return nullptr;
     const size_t stride = space->numberOfComponents() + 1;
     std::vector<CGGradient::Stop> stops;
     for (size_t i = 0; i < count; ++i) {
@@ -36,11 +37,13 @@ CGGradientRef CGGradientCreateWithColorComponents(const CGColorSpaceRef& space,
 CGGradientRef CGGradientCreateWithColors(const CGColorSpaceRef& space,
                                          const std::vector<CGColorRef>& colors,
                                          const CGFloat* locations) {
-    if (CGColorSpaceGetModel(space) == kCGColorSpaceModelPattern || colors.empty()) return nullptr;
+    if (CGColorSpaceGetModel(space) == kCGColorSpaceModelPattern || colors.empty())
+        return nullptr;
     std::vector<CGGradient::Stop> stops;
     for (size_t i = 0; i < colors.size(); ++i) {
         const auto rgba = colors[i] ? colors[i]->rgba() : std::nullopt;
-        if (!rgba) return nullptr;
+        if (!rgba)
+            return nullptr;
         stops.push_back({locationAt(locations, i, colors.size()), *rgba});
     }
     return std::make_shared<const CGGradient>(std::move(stops));

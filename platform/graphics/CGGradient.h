@@ -15,7 +15,7 @@ inline constexpr CGGradientDrawingOptions kCGGradientDrawsAfterEndLocation = 1 <
 // Colour stops at locations 0…1, interpolated not premultiplied. Stored as RGBA whatever the
 // colour space they were given in.
 class CGGradient {
-public:
+  public:
     struct Stop {
         CGFloat location;
         std::array<CGFloat, 4> rgba;
@@ -23,7 +23,7 @@ public:
     explicit CGGradient(std::vector<Stop> stops);
     const std::vector<Stop>& stops() const { return stops_; }
 
-private:
+  private:
     std::vector<Stop> stops_;
 };
 

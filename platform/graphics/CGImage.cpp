@@ -9,14 +9,25 @@ CGImage::CGImage(size_t width, size_t height, std::vector<uint32_t> pixels, bool
     NSAssert(pixels_.size() == width_ * height_, "Pixel count must match the image size.");
 }
 
-size_t CGImageGetWidth(const CGImageRef& image) { return image ? image->width() : 0; }
-size_t CGImageGetHeight(const CGImageRef& image) { return image ? image->height() : 0; }
-size_t CGImageGetBitsPerComponent(const CGImageRef& image) { return image ? 8 : 0; }
-size_t CGImageGetBitsPerPixel(const CGImageRef& image) { return image ? 32 : 0; }
-size_t CGImageGetBytesPerRow(const CGImageRef& image) { return image ? image->width() * 4 : 0; }
+size_t CGImageGetWidth(const CGImageRef& image) {
+    return image ? image->width() : 0;
+}
+size_t CGImageGetHeight(const CGImageRef& image) {
+    return image ? image->height() : 0;
+}
+size_t CGImageGetBitsPerComponent(const CGImageRef& image) {
+    return image ? 8 : 0;
+}
+size_t CGImageGetBitsPerPixel(const CGImageRef& image) {
+    return image ? 32 : 0;
+}
+size_t CGImageGetBytesPerRow(const CGImageRef& image) {
+    return image ? image->width() * 4 : 0;
+}
 
 CGImageAlphaInfo CGImageGetAlphaInfo(const CGImageRef& image) {
-    if (!image) return kCGImageAlphaNone;
+    if (!image)
+        return kCGImageAlphaNone;
     return image->isOpaque() ? kCGImageAlphaNoneSkipFirst : kCGImageAlphaPremultipliedFirst;
 }
 
@@ -25,10 +36,12 @@ CGBitmapInfo CGImageGetBitmapInfo(const CGImageRef& image) {
 }
 
 CGImageRef CGImageCreateWithImageInRect(const CGImageRef& image, CGRect rect) {
-    if (!image) return nullptr;
+    if (!image)
+        return nullptr;
     const CGRect bounds = CGRectMake(0, 0, image->width(), image->height());
     const CGRect area = CGRectIntegral(CGRectIntersection(bounds, rect));
-    if (CGRectIsEmpty(area)) return nullptr;
+    if (CGRectIsEmpty(area))
+        return nullptr;
     const auto x0 = static_cast<size_t>(area.origin.x), y0 = static_cast<size_t>(area.origin.y);
     const auto width = static_cast<size_t>(area.size.width);
     const auto height = static_cast<size_t>(area.size.height);

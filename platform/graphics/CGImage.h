@@ -13,7 +13,7 @@
 // pixel, 0xAARRGGBB; bytes B,G,R,A in memory), rows top to bottom without padding. Opaque images
 // come from opaque contexts and PNG files without alpha; their alpha is always 255.
 class CGImage {
-public:
+  public:
     CGImage(size_t width, size_t height, std::vector<uint32_t> pixels, bool opaque);
 
     size_t width() const { return width_; }
@@ -22,7 +22,7 @@ public:
     std::span<const uint32_t> pixels() const { return pixels_; }
     uint32_t pixelAt(size_t x, size_t y) const { return pixels_[y * width_ + x]; }
 
-private:
+  private:
     size_t width_;
     size_t height_;
     std::vector<uint32_t> pixels_;

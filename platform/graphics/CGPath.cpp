@@ -10,7 +10,9 @@ namespace {
 
 constexpr CGFloat kTwoPi = 2 * std::numbers::pi;
 
-CGPoint apply(CGPoint p, const CGAffineTransform& m) { return CGPointApplyAffineTransform(p, m); }
+CGPoint apply(CGPoint p, const CGAffineTransform& m) {
+    return CGPointApplyAffineTransform(p, m);
+}
 
 CGPoint pointOnCircle(CGPoint centre, CGFloat radius, CGFloat angle) {
     return {centre.x + radius * std::cos(angle), centre.y + radius * std::sin(angle)};
@@ -20,10 +22,12 @@ CGPoint pointOnCircle(CGPoint centre, CGFloat radius, CGFloat angle) {
 CGFloat arcSweep(CGFloat start, CGFloat end, bool clockwise) {
     CGFloat sweep = end - start;
     if (!clockwise) {
-        if (sweep < 0) sweep = std::fmod(sweep, kTwoPi) + kTwoPi;
+        if (sweep < 0)
+            sweep = std::fmod(sweep, kTwoPi) + kTwoPi;
         return std::min(sweep, kTwoPi);
     }
-    if (sweep > 0) sweep = std::fmod(sweep, kTwoPi) - kTwoPi;
+    if (sweep > 0)
+        sweep = std::fmod(sweep, kTwoPi) - kTwoPi;
     return std::max(sweep, -kTwoPi);
 }
 
@@ -42,14 +46,16 @@ void CGPath::moveTo(CGPoint point, const CGAffineTransform& m) {
 }
 
 void CGPath::addLineTo(CGPoint point, const CGAffineTransform& m) {
-    if (!currentPoint_) return moveTo(point, m);
+    if (!currentPoint_)
+        return moveTo(point, m);
     const CGPoint p = apply(point, m);
     elements_.push_back({ElementType::LineTo, {p}});
     currentPoint_ = p;
 }
 
 void CGPath::addQuadCurveTo(CGPoint control, CGPoint end, const CGAffineTransform& m) {
-    if (!currentPoint_) moveTo(control, m);
+    if (!currentPoint_)
+        moveTo(control, m);
     // Raise the degree in the untransformed space: the start is the stored current point mapped
     // back, which is exact for any invertible transform and harmless otherwise.
     const CGPoint start = CGPointApplyAffineTransform(*currentPoint_, CGAffineTransformInvert(m));
@@ -62,7 +68,8 @@ void CGPath::addQuadCurveTo(CGPoint control, CGPoint end, const CGAffineTransfor
 
 void CGPath::addCurveTo(CGPoint control1, CGPoint control2, CGPoint end,
                         const CGAffineTransform& m) {
-    if (!currentPoint_) moveTo(control1, m);
+    if (!currentPoint_)
+        moveTo(control1, m);
     const CGPoint p = apply(end, m);
     elements_.push_back({ElementType::CurveTo, {apply(control1, m), apply(control2, m), p}});
     currentPoint_ = p;
@@ -70,7 +77,8 @@ void CGPath::addCurveTo(CGPoint control1, CGPoint control2, CGPoint end,
 
 void CGPath::addArc(CGPoint centre, CGFloat radius, CGFloat startAngle, CGFloat endAngle,
                     bool clockwise, const CGAffineTransform& m) {
-    if (!std::isfinite(radius) || !std::isfinite(startAngle) || !std::isfinite(endAngle)) return;
+    if (!std::isfinite(radius) || !std::isfinite(startAngle) || !std::isfinite(endAngle))
+        return;
     radius = std::abs(radius);
     const CGPoint start = pointOnCircle(centre, radius, startAngle);
     if (currentPoint_) {
@@ -85,7 +93,8 @@ void CGPath::addArc(CGPoint centre, CGFloat radius, CGFloat startAngle, CGFloat 
 // radial error below 0.03 % of the radius.
 void CGPath::appendArcSegments(CGPoint centre, CGFloat radius, CGFloat start, CGFloat sweep,
                                const CGAffineTransform& m) {
-    if (sweep == 0 || radius == 0) return;
+    if (sweep == 0 || radius == 0)
+        return;
     const int segments = static_cast<int>(std::ceil(std::abs(sweep) / (std::numbers::pi / 2)));
     const CGFloat step = sweep / segments;
     const CGFloat k = 4.0 / 3.0 * std::tan(step / 4) * radius;
@@ -103,7 +112,8 @@ void CGPath::appendArcSegments(CGPoint centre, CGFloat radius, CGFloat start, CG
 
 void CGPath::addArcToPoint(CGPoint corner, CGPoint end, CGFloat radius,
                            const CGAffineTransform& m) {
-    if (!currentPoint_) return moveTo(corner, m);
+    if (!currentPoint_)
+        return moveTo(corner, m);
     const CGPoint start = CGPointApplyAffineTransform(*currentPoint_, CGAffineTransformInvert(m));
     const CGFloat ax = start.x - corner.x, ay = start.y - corner.y;
     const CGFloat bx = end.x - corner.x, by = end.y - corner.y;
@@ -153,18 +163,25 @@ void CGPath::addEllipseInRect(CGRect rect, const CGAffineTransform& m) {
 void CGPath::addPath(const CGPath& other, const CGAffineTransform& m) {
     for (const Element& element : other.elements_) {
         switch (element.type) {
-            case ElementType::MoveTo: moveTo(element.points[0], m); break;
-            case ElementType::LineTo: addLineTo(element.points[0], m); break;
+            case ElementType::MoveTo:
+                moveTo(element.points[0], m);
+                break;
+            case ElementType::LineTo:
+                addLineTo(element.points[0], m);
+                break;
             case ElementType::CurveTo:
                 addCurveTo(element.points[0], element.points[1], element.points[2], m);
                 break;
-            case ElementType::Close: closeSubpath(); break;
+            case ElementType::Close:
+                closeSubpath();
+                break;
         }
     }
 }
 
 void CGPath::closeSubpath() {
-    if (!currentPoint_ || elements_.empty() || elements_.back().type == ElementType::Close) return;
+    if (!currentPoint_ || elements_.empty() || elements_.back().type == ElementType::Close)
+        return;
     elements_.push_back({ElementType::Close, {}});
     currentPoint_ = subpathStart_;
 }
@@ -182,7 +199,9 @@ CGRect CGPath::boundingBox() const {
     return box;
 }
 
-CGMutablePathRef CGPathCreateMutable() { return std::make_shared<CGPath>(); }
+CGMutablePathRef CGPathCreateMutable() {
+    return std::make_shared<CGPath>();
+}
 
 CGMutablePathRef CGPathCreateMutableCopy(const CGPathRef& path) {
     return path ? std::make_shared<CGPath>(*path) : CGPathCreateMutable();
@@ -196,53 +215,64 @@ const CGAffineTransform& orIdentity(const CGAffineTransform* m) {
 
 void CGPathMoveToPoint(const CGMutablePathRef& path, const CGAffineTransform* m, CGFloat x,
                        CGFloat y) {
-    if (path) path->moveTo({x, y}, orIdentity(m));
+    if (path)
+        path->moveTo({x, y}, orIdentity(m));
 }
 
 void CGPathAddLineToPoint(const CGMutablePathRef& path, const CGAffineTransform* m, CGFloat x,
                           CGFloat y) {
-    if (path) path->addLineTo({x, y}, orIdentity(m));
+    if (path)
+        path->addLineTo({x, y}, orIdentity(m));
 }
 
 void CGPathAddQuadCurveToPoint(const CGMutablePathRef& path, const CGAffineTransform* m,
                                CGFloat cpx, CGFloat cpy, CGFloat x, CGFloat y) {
-    if (path) path->addQuadCurveTo({cpx, cpy}, {x, y}, orIdentity(m));
+    if (path)
+        path->addQuadCurveTo({cpx, cpy}, {x, y}, orIdentity(m));
 }
 
 void CGPathAddCurveToPoint(const CGMutablePathRef& path, const CGAffineTransform* m, CGFloat cp1x,
                            CGFloat cp1y, CGFloat cp2x, CGFloat cp2y, CGFloat x, CGFloat y) {
-    if (path) path->addCurveTo({cp1x, cp1y}, {cp2x, cp2y}, {x, y}, orIdentity(m));
+    if (path)
+        path->addCurveTo({cp1x, cp1y}, {cp2x, cp2y}, {x, y}, orIdentity(m));
 }
 
 void CGPathAddArc(const CGMutablePathRef& path, const CGAffineTransform* m, CGFloat x, CGFloat y,
                   CGFloat radius, CGFloat startAngle, CGFloat endAngle, bool clockwise) {
-    if (path) path->addArc({x, y}, radius, startAngle, endAngle, clockwise, orIdentity(m));
+    if (path)
+        path->addArc({x, y}, radius, startAngle, endAngle, clockwise, orIdentity(m));
 }
 
 void CGPathAddArcToPoint(const CGMutablePathRef& path, const CGAffineTransform* m, CGFloat x1,
                          CGFloat y1, CGFloat x2, CGFloat y2, CGFloat radius) {
-    if (path) path->addArcToPoint({x1, y1}, {x2, y2}, radius, orIdentity(m));
+    if (path)
+        path->addArcToPoint({x1, y1}, {x2, y2}, radius, orIdentity(m));
 }
 
 void CGPathAddRect(const CGMutablePathRef& path, const CGAffineTransform* m, CGRect rect) {
-    if (path) path->addRect(rect, orIdentity(m));
+    if (path)
+        path->addRect(rect, orIdentity(m));
 }
 
-void CGPathAddEllipseInRect(const CGMutablePathRef& path, const CGAffineTransform* m,
-                            CGRect rect) {
-    if (path) path->addEllipseInRect(rect, orIdentity(m));
+void CGPathAddEllipseInRect(const CGMutablePathRef& path, const CGAffineTransform* m, CGRect rect) {
+    if (path)
+        path->addEllipseInRect(rect, orIdentity(m));
 }
 
 void CGPathAddPath(const CGMutablePathRef& path, const CGAffineTransform* m,
                    const CGPathRef& other) {
-    if (path && other) path->addPath(*other, orIdentity(m));
+    if (path && other)
+        path->addPath(*other, orIdentity(m));
 }
 
 void CGPathCloseSubpath(const CGMutablePathRef& path) {
-    if (path) path->closeSubpath();
+    if (path)
+        path->closeSubpath();
 }
 
-bool CGPathIsEmpty(const CGPathRef& path) { return !path || path->isEmpty(); }
+bool CGPathIsEmpty(const CGPathRef& path) {
+    return !path || path->isEmpty();
+}
 
 CGRect CGPathGetBoundingBox(const CGPathRef& path) {
     return path ? path->boundingBox() : CGRectNull;
@@ -254,7 +284,8 @@ CGPoint CGPathGetCurrentPoint(const CGPathRef& path) {
 
 bool CGPathContainsPoint(const CGPathRef& path, const CGAffineTransform* m, CGPoint point,
                          bool evenOdd) {
-    if (!path) return false;
+    if (!path)
+        return false;
     return detail::pathContainsPoint(*path, CGPointApplyAffineTransform(point, orIdentity(m)),
                                      evenOdd);
 }

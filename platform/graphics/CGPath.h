@@ -10,7 +10,7 @@
 // are stored as cubic segments; points are stored already transformed by the transform given when
 // they were added (a context adds through its current transformation matrix).
 class CGPath {
-public:
+  public:
     enum class ElementType { MoveTo, LineTo, CurveTo, Close };
     struct Element {
         ElementType type;
@@ -41,7 +41,7 @@ public:
     CGRect boundingBox() const;
     std::optional<CGPoint> currentPoint() const { return currentPoint_; }
 
-private:
+  private:
     void appendArcSegments(CGPoint centre, CGFloat radius, CGFloat start, CGFloat sweep,
                            const CGAffineTransform& m);
 
@@ -70,7 +70,8 @@ void CGPathAddArcToPoint(const CGMutablePathRef& path, const CGAffineTransform* 
                          CGFloat y1, CGFloat x2, CGFloat y2, CGFloat radius);
 void CGPathAddRect(const CGMutablePathRef& path, const CGAffineTransform* m, CGRect rect);
 void CGPathAddEllipseInRect(const CGMutablePathRef& path, const CGAffineTransform* m, CGRect rect);
-void CGPathAddPath(const CGMutablePathRef& path, const CGAffineTransform* m, const CGPathRef& other);
+void CGPathAddPath(const CGMutablePathRef& path, const CGAffineTransform* m,
+                   const CGPathRef& other);
 void CGPathCloseSubpath(const CGMutablePathRef& path);
 bool CGPathIsEmpty(const CGPathRef& path);
 CGRect CGPathGetBoundingBox(const CGPathRef& path);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 CGFloat FontDescriptor::usablePointSize() const {
-    if (std::isnan(pointSize)) return kMinimumPointSize;
+    if (std::isnan(pointSize))
+        return kMinimumPointSize;
     return std::clamp(pointSize, kMinimumPointSize, kMaximumPointSize);
 }

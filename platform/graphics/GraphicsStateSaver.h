@@ -4,7 +4,7 @@
 
 // Saves the graphics state for the lifetime of the object: every save meets its restore.
 class GraphicsStateSaver {
-public:
+  public:
     explicit GraphicsStateSaver(CGContextRef context) : context_(std::move(context)) {
         CGContextSaveGState(context_);
     }
@@ -12,6 +12,6 @@ public:
     GraphicsStateSaver(const GraphicsStateSaver&) = delete;
     GraphicsStateSaver& operator=(const GraphicsStateSaver&) = delete;
 
-private:
+  private:
     CGContextRef context_;
 };

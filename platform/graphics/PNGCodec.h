@@ -11,7 +11,7 @@
 // PNG files to and from images, through Cairo's PNG support. Unreadable or corrupt input gives
 // null, never a partial image.
 class PNGCodec {
-public:
+  public:
     static CGImageRef decode(std::span<const uint8_t> bytes);
     static CGImageRef readFile(const std::string& path);
     static std::optional<std::vector<uint8_t>> encode(const CGImage& image);

@@ -35,7 +35,7 @@ using GString = std::unique_ptr<gchar, GFree<gchar, g_free>>;
 
 // Pango's font map and context are shared and not thread-safe: every use holds the lock.
 class FontSystem {
-public:
+  public:
     static FontSystem& shared() {
         // Kept for the life of the process, like the font caches behind it.
         static FontSystem* system = new FontSystem;
@@ -51,8 +51,8 @@ public:
         const FontDescription description(pango_font_description_new());
         pango_font_description_set_family(description.get(), font.family.c_str());
         pango_font_description_set_weight(description.get(), font.weight == FontWeight::Bold
-                                                                  ? PANGO_WEIGHT_BOLD
-                                                                  : PANGO_WEIGHT_NORMAL);
+                                                                 ? PANGO_WEIGHT_BOLD
+                                                                 : PANGO_WEIGHT_NORMAL);
         pango_font_description_set_absolute_size(description.get(),
                                                  font.usablePointSize() * PANGO_SCALE);
         pango_layout_set_font_description(layout.get(), description.get());
@@ -71,12 +71,11 @@ public:
         return result;
     }
 
-private:
+  private:
     FontSystem() {
         FcInit();
-        if (!FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
-                                            reinterpret_cast<const FcChar8*>(kFontAliases),
-                                            FcTrue)) {
+        if (!FcConfigParseAndLoadFromMemory(
+                FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(kFontAliases), FcTrue)) {
             NSLog("Typesetter: could not load the system font alias");
         }
         fontMap_ = pango_cairo_font_map_new();
@@ -95,11 +94,13 @@ private:
     PangoContext* context_;
 };
 
-CGFloat fromPango(int units) { return units / static_cast<CGFloat>(PANGO_SCALE); }
+CGFloat fromPango(int units) {
+    return units / static_cast<CGFloat>(PANGO_SCALE);
+}
 
 int toPango(CGFloat points) {
-    return static_cast<int>(std::min(points * PANGO_SCALE,
-                                     static_cast<CGFloat>(std::numeric_limits<int>::max() / 2)));
+    return static_cast<int>(
+        std::min(points * PANGO_SCALE, static_cast<CGFloat>(std::numeric_limits<int>::max() / 2)));
 }
 
 // Configures wrapping and truncation for `bounds`; returns how many lines are shown.
@@ -107,8 +108,8 @@ int fitToBounds(PangoLayout* layout, CGSize bounds, LineBreak lineBreak) {
     if (bounds.width > 0 && std::isfinite(bounds.width)) {
         pango_layout_set_width(layout, toPango(bounds.width));
     }
-    pango_layout_set_wrap(layout,
-                          lineBreak == LineBreak::CharWrap ? PANGO_WRAP_CHAR : PANGO_WRAP_WORD_CHAR);
+    pango_layout_set_wrap(
+        layout, lineBreak == LineBreak::CharWrap ? PANGO_WRAP_CHAR : PANGO_WRAP_WORD_CHAR);
     int lineCount = pango_layout_get_line_count(layout);
     PangoRectangle firstLine;
     pango_layout_line_get_extents(pango_layout_get_line_readonly(layout, 0), nullptr, &firstLine);
@@ -151,7 +152,8 @@ void draw(const CGContextRef& context, PangoLayout* layout, int lineCount, CGRec
     const CGRect deviceArea = CGRectApplyAffineTransform(inked, context->deviceTransform());
     context->fillWithCairo(deviceArea, [&](cairo_t* cr) {
         if (clipWidth) {
-            cairo_rectangle(cr, inked.origin.x, inked.origin.y, inked.size.width, inked.size.height);
+            cairo_rectangle(cr, inked.origin.x, inked.origin.y, inked.size.width,
+                            inked.size.height);
             cairo_clip(cr);
         }
         PangoLayoutIter* lines = pango_layout_get_iter(layout);
@@ -161,7 +163,8 @@ void draw(const CGContextRef& context, PangoLayout* layout, int lineCount, CGRec
             cairo_move_to(cr, area.origin.x + fromPango(logical.x),
                           area.origin.y + fromPango(pango_layout_iter_get_baseline(lines)));
             pango_cairo_show_layout_line(cr, pango_layout_iter_get_line_readonly(lines));
-            if (!pango_layout_iter_next_line(lines)) break;
+            if (!pango_layout_iter_next_line(lines))
+                break;
         }
         pango_layout_iter_free(lines);
     });
@@ -193,7 +196,8 @@ CGSize Typesetter::sizeOfTextInBounds(std::string_view text, const FontDescripto
 
 void Typesetter::drawTextAtPoint(const CGContextRef& context, std::string_view text,
                                  const FontDescriptor& font, CGPoint point) {
-    if (!context) return;
+    if (!context)
+        return;
     FontSystem& system = FontSystem::shared();
     const auto lock = system.lock();
     const Layout layout = system.makeLayout(text, font);
@@ -205,7 +209,8 @@ void Typesetter::drawTextAtPoint(const CGContextRef& context, std::string_view t
 CGSize Typesetter::drawTextInRect(const CGContextRef& context, std::string_view text,
                                   const FontDescriptor& font, CGRect rect, LineBreak lineBreak,
                                   TextAlignment alignment) {
-    if (!context) return CGSizeZero;
+    if (!context)
+        return CGSizeZero;
     rect = CGRectStandardize(rect);
     FontSystem& system = FontSystem::shared();
     const auto lock = system.lock();

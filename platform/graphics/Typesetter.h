@@ -18,7 +18,7 @@ struct FontMetrics {
 // space points, unrounded. Text is drawn in the context's fill colour, upright in a y-down (UIKit)
 // context, with the given point as the top-left of the first line. Safe to call from any thread.
 class Typesetter {
-public:
+  public:
     static FontMetrics metrics(const FontDescriptor& font);
     // One line per newline, never wrapped.
     static CGSize sizeOfText(std::string_view text, const FontDescriptor& font);

@@ -15,10 +15,13 @@ Class UIColor::classObject() {
 
 namespace {
 
-CGFloat unit(CGFloat value) { return std::isnan(value) ? 0 : std::clamp(value, 0.0, 1.0); }
+CGFloat unit(CGFloat value) {
+    return std::isnan(value) ? 0 : std::clamp(value, 0.0, 1.0);
+}
 
 void store(CGFloat* out, CGFloat value) {
-    if (out) *out = value;
+    if (out)
+        *out = value;
 }
 
 }  // namespace
@@ -33,8 +36,10 @@ std::shared_ptr<UIColor> UIColor::colorWithRed_green_blue_alpha(CGFloat red, CGF
     return std::make_shared<UIColor>(CGColorCreate(CGColorSpaceCreateDeviceRGB(), components));
 }
 
-std::shared_ptr<UIColor> UIColor::colorWithHue_saturation_brightness_alpha(
-    CGFloat hue, CGFloat saturation, CGFloat brightness, CGFloat alpha) {
+std::shared_ptr<UIColor> UIColor::colorWithHue_saturation_brightness_alpha(CGFloat hue,
+                                                                           CGFloat saturation,
+                                                                           CGFloat brightness,
+                                                                           CGFloat alpha) {
     const CGFloat h = unit(hue) == 1 ? 0 : unit(hue) * 6;
     const CGFloat s = unit(saturation), v = unit(brightness);
     const int sector = static_cast<int>(h);
@@ -55,20 +60,33 @@ std::shared_ptr<UIColor> UIColor::colorWithCGColor(const CGColorRef& color) {
 }
 
 std::shared_ptr<UIColor> UIColor::colorWithPatternImage(const std::shared_ptr<UIImage>& image) {
-    if (!image) return nullptr;
-    return std::make_shared<UIColor>(CGColorCreateWithPatternImage(image->CGImage(), image->scale()));
+    if (!image)
+        return nullptr;
+    return std::make_shared<UIColor>(
+        CGColorCreateWithPatternImage(image->CGImage(), image->scale()));
 }
 
-std::shared_ptr<UIColor> UIColor::clearColor() { return colorWithWhite_alpha(0, 0); }
-std::shared_ptr<UIColor> UIColor::blackColor() { return colorWithWhite_alpha(0, 1); }
-std::shared_ptr<UIColor> UIColor::whiteColor() { return colorWithWhite_alpha(1, 1); }
-std::shared_ptr<UIColor> UIColor::grayColor() { return colorWithWhite_alpha(0.5, 1); }
-std::shared_ptr<UIColor> UIColor::redColor() { return colorWithRed_green_blue_alpha(1, 0, 0, 1); }
+std::shared_ptr<UIColor> UIColor::clearColor() {
+    return colorWithWhite_alpha(0, 0);
+}
+std::shared_ptr<UIColor> UIColor::blackColor() {
+    return colorWithWhite_alpha(0, 1);
+}
+std::shared_ptr<UIColor> UIColor::whiteColor() {
+    return colorWithWhite_alpha(1, 1);
+}
+std::shared_ptr<UIColor> UIColor::grayColor() {
+    return colorWithWhite_alpha(0.5, 1);
+}
+std::shared_ptr<UIColor> UIColor::redColor() {
+    return colorWithRed_green_blue_alpha(1, 0, 0, 1);
+}
 
 bool UIColor::getRed_green_blue_alpha(CGFloat* red, CGFloat* green, CGFloat* blue,
                                       CGFloat* alpha) const {
     const auto rgba = color_->rgba();
-    if (!rgba) return false;
+    if (!rgba)
+        return false;
     store(red, (*rgba)[0]);
     store(green, (*rgba)[1]);
     store(blue, (*rgba)[2]);
@@ -79,7 +97,8 @@ bool UIColor::getRed_green_blue_alpha(CGFloat* red, CGFloat* green, CGFloat* blu
 bool UIColor::getHue_saturation_brightness_alpha(CGFloat* hue, CGFloat* saturation,
                                                  CGFloat* brightness, CGFloat* alpha) const {
     const auto rgba = color_->rgba();
-    if (!rgba) return false;
+    if (!rgba)
+        return false;
     const auto [r, g, b, a] = *rgba;
     const CGFloat maximum = std::max({r, g, b}), minimum = std::min({r, g, b});
     const CGFloat delta = maximum - minimum;
@@ -93,7 +112,8 @@ bool UIColor::getHue_saturation_brightness_alpha(CGFloat* hue, CGFloat* saturati
             h = 4 + (r - g) / delta;
         }
         h /= 6;
-        if (h < 0) h += 1;
+        if (h < 0)
+            h += 1;
     }
     store(hue, h);
     store(saturation, maximum > 0 ? delta / maximum : 0);
@@ -103,7 +123,8 @@ bool UIColor::getHue_saturation_brightness_alpha(CGFloat* hue, CGFloat* saturati
 }
 
 bool UIColor::getWhite_alpha(CGFloat* white, CGFloat* alpha) const {
-    if (CGColorSpaceGetModel(color_->colorSpace()) != kCGColorSpaceModelMonochrome) return false;
+    if (CGColorSpaceGetModel(color_->colorSpace()) != kCGColorSpaceModelMonochrome)
+        return false;
     store(white, color_->components()[0]);
     store(alpha, color_->components()[1]);
     return true;

@@ -16,8 +16,10 @@ class UIColor : public NSObject {
     static std::shared_ptr<UIColor> colorWithRed_green_blue_alpha(CGFloat red, CGFloat green,
                                                                   CGFloat blue, CGFloat alpha);
     // Converted to RGB when made; a hue of 1 is red again.
-    static std::shared_ptr<UIColor> colorWithHue_saturation_brightness_alpha(
-        CGFloat hue, CGFloat saturation, CGFloat brightness, CGFloat alpha);
+    static std::shared_ptr<UIColor> colorWithHue_saturation_brightness_alpha(CGFloat hue,
+                                                                             CGFloat saturation,
+                                                                             CGFloat brightness,
+                                                                             CGFloat alpha);
     static std::shared_ptr<UIColor> colorWithWhite_alpha(CGFloat white, CGFloat alpha);
     static std::shared_ptr<UIColor> colorWithCGColor(const CGColorRef& color);
     // Tiles the image at its scale; null for a null image.
@@ -44,6 +46,6 @@ class UIColor : public NSObject {
     void setStroke() const;
     void set() const;
 
-private:
+  private:
     CGColorRef color_;
 };

@@ -27,10 +27,13 @@ std::vector<StackEntry>& contextStack() {
 }  // namespace
 
 void UIGraphicsSetMainScreenScale(CGFloat scale) {
-    if (scale > 0 && std::isfinite(scale)) mainScreenScale = scale;
+    if (scale > 0 && std::isfinite(scale))
+        mainScreenScale = scale;
 }
 
-CGFloat UIGraphicsGetMainScreenScale() { return mainScreenScale; }
+CGFloat UIGraphicsGetMainScreenScale() {
+    return mainScreenScale;
+}
 
 CGContextRef UIGraphicsCreateDrawingContext(void* data, size_t pixelWidth, size_t pixelHeight,
                                             size_t bytesPerRow, CGFloat scale,
@@ -41,7 +44,8 @@ CGContextRef UIGraphicsCreateDrawingContext(void* data, size_t pixelWidth, size_
     CGContextRef context =
         CGBitmapContextCreate(data, pixelWidth, pixelHeight, 8, bytesPerRow,
                               CGColorSpaceCreateDeviceRGB(), alpha | kCGBitmapByteOrder32Little);
-    if (!context) return nullptr;
+    if (!context)
+        return nullptr;
     CGContextTranslateCTM(context, 0, static_cast<CGFloat>(pixelHeight));
     CGContextScaleCTM(context, scale, -scale);
     context->setUIKitBaseSpace(scale);
@@ -53,7 +57,8 @@ void UIGraphicsBeginImageContext(CGSize size) {
 }
 
 void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat scale) {
-    if (scale == 0) scale = UIGraphicsGetMainScreenScale();
+    if (scale == 0)
+        scale = UIGraphicsGetMainScreenScale();
     CGContextRef context;
     if (size.width > 0 && size.height > 0 && scale > 0 && std::isfinite(scale) &&
         size.width * scale <= 32767 && size.height * scale <= 32767) {
@@ -75,7 +80,8 @@ void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat sc
 
 std::shared_ptr<UIImage> UIGraphicsGetImageFromCurrentImageContext() {
     const auto& stack = contextStack();
-    if (stack.empty() || !stack.back().isImageContext || !stack.back().context) return nullptr;
+    if (stack.empty() || !stack.back().isImageContext || !stack.back().context)
+        return nullptr;
     return UIImage::imageWithCGImage_scale_orientation(
         CGBitmapContextCreateImage(stack.back().context), stack.back().scale, UIImageOrientationUp);
 }
@@ -100,7 +106,10 @@ void UIGraphicsPushContext(const CGContextRef& context) {
 
 void UIGraphicsPopContext() {
     auto& stack = contextStack();
-    if (!stack.empty() && !stack.back().isImageContext) stack.pop_back();
+    if (!stack.empty() && !stack.back().isImageContext)
+        stack.pop_back();
 }
 
-void UIRectFill(CGRect rect) { CGContextFillRect(UIGraphicsGetCurrentContext(), rect); }
+void UIRectFill(CGRect rect) {
+    CGContextFillRect(UIGraphicsGetCurrentContext(), rect);
+}

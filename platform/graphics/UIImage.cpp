@@ -17,7 +17,9 @@ namespace {
 
 constexpr std::string_view kDoubleScaleSuffix = "@2x";
 
-CGFloat validScale(CGFloat scale) { return scale > 0 && std::isfinite(scale) ? scale : 1.0; }
+CGFloat validScale(CGFloat scale) {
+    return scale > 0 && std::isfinite(scale) ? scale : 1.0;
+}
 
 }  // namespace
 
@@ -35,7 +37,8 @@ std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(const std::string& pat
     }
     if (UIGraphicsGetMainScreenScale() >= 2) {
         std::filesystem::path sibling = file;
-        sibling.replace_filename(stem + std::string(kDoubleScaleSuffix) + file.extension().string());
+        sibling.replace_filename(stem + std::string(kDoubleScaleSuffix) +
+                                 file.extension().string());
         if (const CGImageRef image = PNGCodec::readFile(sibling.string())) {
             return imageWithCGImage_scale_orientation(image, 2, UIImageOrientationUp);
         }
@@ -48,8 +51,7 @@ std::shared_ptr<UIImage> UIImage::imageWithData(std::span<const uint8_t> png) {
     return imageWithData_scale(png, 1);
 }
 
-std::shared_ptr<UIImage> UIImage::imageWithData_scale(std::span<const uint8_t> png,
-                                                      CGFloat scale) {
+std::shared_ptr<UIImage> UIImage::imageWithData_scale(std::span<const uint8_t> png, CGFloat scale) {
     const CGImageRef image = PNGCodec::decode(png);
     return image ? imageWithCGImage_scale_orientation(image, scale, UIImageOrientationUp) : nullptr;
 }
@@ -69,14 +71,17 @@ CGSize UIImage::size() const {
         case UIImageOrientationLeft:
         case UIImageOrientationRight:
         case UIImageOrientationLeftMirrored:
-        case UIImageOrientationRightMirrored: return {height, width};
-        default: return {width, height};
+        case UIImageOrientationRightMirrored:
+            return {height, width};
+        default:
+            return {width, height};
     }
 }
 
 void UIImage::drawInRect_blendMode_alpha(CGRect rect, CGBlendMode mode, CGFloat alpha) const {
     const CGContextRef context = UIGraphicsGetCurrentContext();
-    if (!context) return;
+    if (!context)
+        return;
     CGContextSaveGState(context);
     CGContextSetBlendMode(context, mode);
     CGContextSetAlpha(context, alpha);
@@ -96,7 +101,9 @@ void UIImage::drawAtPoint(CGPoint point) const {
     drawInRect(CGRectMake(point.x, point.y, extent.width, extent.height));
 }
 
-std::optional<std::vector<uint8_t>> UIImagePNGRepresentation(const std::shared_ptr<UIImage>& image) {
-    if (!image) return std::nullopt;
+std::optional<std::vector<uint8_t>> UIImagePNGRepresentation(
+    const std::shared_ptr<UIImage>& image) {
+    if (!image)
+        return std::nullopt;
     return PNGCodec::encode(*image->CGImage());
 }

@@ -33,7 +33,8 @@ class UIImage : public NSObject {
     // "name.png" is read from its "name@2x.png" sibling when there is one. Null when unreadable.
     static std::shared_ptr<UIImage> imageWithContentsOfFile(const std::string& path);
     static std::shared_ptr<UIImage> imageWithData(std::span<const uint8_t> png);
-    static std::shared_ptr<UIImage> imageWithData_scale(std::span<const uint8_t> png, CGFloat scale);
+    static std::shared_ptr<UIImage> imageWithData_scale(std::span<const uint8_t> png,
+                                                        CGFloat scale);
     static std::shared_ptr<UIImage> imageWithCGImage(const CGImageRef& image);
     static std::shared_ptr<UIImage> imageWithCGImage_scale_orientation(
         const CGImageRef& image, CGFloat scale, UIImageOrientation orientation);
@@ -48,7 +49,7 @@ class UIImage : public NSObject {
     void drawInRect_blendMode_alpha(CGRect rect, CGBlendMode mode, CGFloat alpha) const;
     void drawAtPoint(CGPoint point) const;
 
-private:
+  private:
     CGImageRef image_;
     CGFloat scale_;
     UIImageOrientation orientation_;

@@ -15,8 +15,10 @@ constexpr double kPi = std::numbers::pi;
 TEST(BitmapContext, HalfTransparentRedHasThePlatformBytesInBothLayouts) {
     uint8_t first[4] = {}, last[4] = {};
     const auto space = CGColorSpaceCreateDeviceRGB();
-    const auto argb = CGBitmapContextCreate(first, 1, 1, 8, 4, space, kCGImageAlphaPremultipliedFirst);
-    const auto rgba = CGBitmapContextCreate(last, 1, 1, 8, 4, space, kCGImageAlphaPremultipliedLast);
+    const auto argb =
+        CGBitmapContextCreate(first, 1, 1, 8, 4, space, kCGImageAlphaPremultipliedFirst);
+    const auto rgba =
+        CGBitmapContextCreate(last, 1, 1, 8, 4, space, kCGImageAlphaPremultipliedLast);
     for (const auto& context : {argb, rgba}) {
         ASSERT_NE(context, nullptr);
         CGContextSetRGBFillColor(context, 1, 0, 0, 0.5);
@@ -30,9 +32,8 @@ TEST(BitmapContext, HalfTransparentRedHasThePlatformBytesInBothLayouts) {
 
 TEST(BitmapContext, CallersSeeAndChangeTheSameBytes) {
     std::vector<uint8_t> pixels(2 * 2 * 4, 0);
-    const auto context = CGBitmapContextCreate(pixels.data(), 2, 2, 8, 8,
-                                               CGColorSpaceCreateDeviceRGB(),
-                                               kCGImageAlphaPremultipliedFirst);
+    const auto context = CGBitmapContextCreate(
+        pixels.data(), 2, 2, 8, 8, CGColorSpaceCreateDeviceRGB(), kCGImageAlphaPremultipliedFirst);
     ASSERT_EQ(CGBitmapContextGetData(context), pixels.data());
     // Origin bottom-left: the bottom row is the last in memory.
     CGContextSetRGBFillColor(context, 0, 0, 1, 1);
@@ -51,17 +52,24 @@ TEST(BitmapContext, CallersSeeAndChangeTheSameBytes) {
 TEST(BitmapContext, RefusesUnsupportedOrUnsafeParameters) {
     SystemLogCapture log;
     const auto rgb = CGColorSpaceCreateDeviceRGB();
-    EXPECT_EQ(CGBitmapContextCreate(nullptr, 0, 4, 8, 0, rgb, kCGImageAlphaPremultipliedFirst), nullptr);
-    EXPECT_EQ(CGBitmapContextCreate(nullptr, 4, 4, 16, 0, rgb, kCGImageAlphaPremultipliedFirst), nullptr);
-    EXPECT_EQ(CGBitmapContextCreate(nullptr, 4, 4, 8, 8, rgb, kCGImageAlphaPremultipliedFirst), nullptr);
-    EXPECT_EQ(CGBitmapContextCreate(nullptr, 4, 4, 8, 18, rgb, kCGImageAlphaPremultipliedFirst), nullptr);
+    EXPECT_EQ(CGBitmapContextCreate(nullptr, 0, 4, 8, 0, rgb, kCGImageAlphaPremultipliedFirst),
+              nullptr);
+    EXPECT_EQ(CGBitmapContextCreate(nullptr, 4, 4, 16, 0, rgb, kCGImageAlphaPremultipliedFirst),
+              nullptr);
+    EXPECT_EQ(CGBitmapContextCreate(nullptr, 4, 4, 8, 8, rgb, kCGImageAlphaPremultipliedFirst),
+              nullptr);
+    EXPECT_EQ(CGBitmapContextCreate(nullptr, 4, 4, 8, 18, rgb, kCGImageAlphaPremultipliedFirst),
+              nullptr);
     EXPECT_EQ(CGBitmapContextCreate(nullptr, 4, 4, 8, 0, CGColorSpaceCreateDeviceGray(),
-                                    kCGImageAlphaPremultipliedFirst), nullptr);
+                                    kCGImageAlphaPremultipliedFirst),
+              nullptr);
     EXPECT_EQ(CGBitmapContextCreate(nullptr, 4, 4, 8, 0, rgb, kCGImageAlphaFirst), nullptr);
     EXPECT_EQ(CGBitmapContextCreate(nullptr, 1 << 20, 1 << 20, 8, 0, rgb,
-                                    kCGImageAlphaPremultipliedFirst), nullptr);
+                                    kCGImageAlphaPremultipliedFirst),
+              nullptr);
     EXPECT_EQ(log.messages().size(), 7u);
-    const auto own = CGBitmapContextCreate(nullptr, 3, 2, 8, 0, rgb, kCGImageAlphaPremultipliedLast);
+    const auto own =
+        CGBitmapContextCreate(nullptr, 3, 2, 8, 0, rgb, kCGImageAlphaPremultipliedLast);
     ASSERT_NE(own, nullptr);
     EXPECT_EQ(CGBitmapContextGetBytesPerRow(own), 12u);
     EXPECT_EQ(CGBitmapContextGetAlphaInfo(own), kCGImageAlphaPremultipliedLast);
@@ -117,9 +125,9 @@ TEST(BitmapContextPaths, TangentArcsRoundACorner) {
     CGContextAddLineToPoint(context, 20, 0);
     CGContextClosePath(context);
     CGContextFillPath(context);
-    EXPECT_EQ(alphaAt(context, 19, 0), 0);     // the cut-off corner
-    EXPECT_EQ(alphaAt(context, 0, 0), 255);    // the square corner stays
-    EXPECT_EQ(alphaAt(context, 16, 3), 255);   // inside the rounding (distance 8.5 from centre)
+    EXPECT_EQ(alphaAt(context, 19, 0), 0);    // the cut-off corner
+    EXPECT_EQ(alphaAt(context, 0, 0), 255);   // the square corner stays
+    EXPECT_EQ(alphaAt(context, 16, 3), 255);  // inside the rounding (distance 8.5 from centre)
     EXPECT_EQ(alphaAt(context, 19, 19), 255);
     const CGPoint current = CGContextGetPathCurrentPoint(context);
     EXPECT_EQ(current, CGPointZero);  // filling consumed the path
@@ -166,7 +174,8 @@ TEST(BitmapContextPaths, RoundCapsReachBeyondTheEnds) {
     const auto round = makeArgbContext(20, 10);
     for (const auto& context : {butt, round}) {
         CGContextSetLineWidth(context, 6);
-        if (context == round) CGContextSetLineCap(context, kCGLineCapRound);
+        if (context == round)
+            CGContextSetLineCap(context, kCGLineCapRound);
         CGContextMoveToPoint(context, 5, 5);
         CGContextAddLineToPoint(context, 15, 5);
         CGContextStrokePath(context);

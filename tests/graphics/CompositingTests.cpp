@@ -16,7 +16,8 @@ CGImageRef solidImage(size_t width, size_t height, uint32_t argb) {
 bool near(const Argb& actual, const Argb& expected, int tolerance = 1) {
     return std::abs(actual.a - expected.a) <= tolerance &&
            std::abs(actual.r - expected.r) <= tolerance &&
-           std::abs(actual.g - expected.g) <= tolerance && std::abs(actual.b - expected.b) <= tolerance;
+           std::abs(actual.g - expected.g) <= tolerance &&
+           std::abs(actual.b - expected.b) <= tolerance;
 }
 
 TEST(BlendModes, ClearAndCopyChangeOnlyWhatTheShapeCovers) {
@@ -55,8 +56,8 @@ TEST(BlendModes, ColourBurnFollowsThePdfFormula) {
 TEST(BlendModes, ColourBurnTintsAnImageUnderItsOwnMask) {
     // Draw an image, clip to it as a mask and burn a colour over it, in a flipped context.
     const auto context = makeArgbContext(2, 1);
-    const auto image = std::make_shared<const CGImage>(
-        2, 1, std::vector<uint32_t>{0xffcccccc, 0x00000000}, false);
+    const auto image =
+        std::make_shared<const CGImage>(2, 1, std::vector<uint32_t>{0xffcccccc, 0x00000000}, false);
     CGContextTranslateCTM(context, 0, 1);
     CGContextScaleCTM(context, 1, -1);
     CGContextSetRGBFillColor(context, 0.5, 0.5, 0.5, 1);
@@ -71,8 +72,8 @@ TEST(BlendModes, ColourBurnTintsAnImageUnderItsOwnMask) {
 
 TEST(Clipping, ImageMaskUsesAlphaAndEndsAtItsRectangle) {
     const auto context = makeArgbContext(4, 2);
-    const auto mask = std::make_shared<const CGImage>(
-        2, 1, std::vector<uint32_t>{0xff000000, 0x80000000}, false);
+    const auto mask =
+        std::make_shared<const CGImage>(2, 1, std::vector<uint32_t>{0xff000000, 0x80000000}, false);
     CGContextClipToMask(context, CGRectMake(0, 0, 2, 1), mask);
     CGContextSetRGBFillColor(context, 1, 1, 1, 1);
     CGContextFillRect(context, CGRectMake(0, 0, 4, 2));
@@ -103,11 +104,10 @@ TEST(Gradients, ExtendOptionsDecideWhatLiesBeyondTheEnds) {
         CGGradientDrawingOptions options;
         int before, after;  // alpha left of the start and right of the end
     };
-    for (const Case c : {Case{0, 0, 0},
-                         Case{kCGGradientDrawsBeforeStartLocation, 255, 0},
-                         Case{kCGGradientDrawsAfterEndLocation, 0, 255},
-                         Case{kCGGradientDrawsBeforeStartLocation | kCGGradientDrawsAfterEndLocation,
-                              255, 255}}) {
+    for (const Case c :
+         {Case{0, 0, 0}, Case{kCGGradientDrawsBeforeStartLocation, 255, 0},
+          Case{kCGGradientDrawsAfterEndLocation, 0, 255},
+          Case{kCGGradientDrawsBeforeStartLocation | kCGGradientDrawsAfterEndLocation, 255, 255}}) {
         const auto context = makeArgbContext(30, 1);
         CGContextDrawLinearGradient(context, gradient, {10, 0}, {20, 0}, c.options);
         EXPECT_EQ(alphaAt(context, 2, 0), c.before) << c.options;
@@ -127,8 +127,8 @@ TEST(Gradients, ExtendOptionsDecideWhatLiesBeyondTheEnds) {
 
 TEST(Gradients, RadialGradientAfterEndFillsBeyondTheRadius) {
     const CGFloat components[] = {0, 0, 0, 0, 0, 0, 0, 0.75};
-    const auto gradient = CGGradientCreateWithColorComponents(CGColorSpaceCreateDeviceRGB(),
-                                                              components, nullptr, 2);
+    const auto gradient =
+        CGGradientCreateWithColorComponents(CGColorSpaceCreateDeviceRGB(), components, nullptr, 2);
     const auto context = makeArgbContext(40, 40);
     CGContextDrawRadialGradient(context, gradient, {20, 20}, 0, {20, 20}, 10,
                                 kCGGradientDrawsAfterEndLocation);
@@ -140,8 +140,9 @@ TEST(Gradients, RadialGradientAfterEndFillsBeyondTheRadius) {
 
 TEST(Shadows, ShadowIsOffsetInBaseSpaceAndBlurred) {
     const auto context = makeArgbContext(40, 40);
-    CGContextSetShadowWithColor(context, {0, -10}, 4, CGColorCreate(CGColorSpaceCreateDeviceRGB(),
-                                                                    std::array<CGFloat, 4>{0, 0, 0, 1}.data()));
+    CGContextSetShadowWithColor(
+        context, {0, -10}, 4,
+        CGColorCreate(CGColorSpaceCreateDeviceRGB(), std::array<CGFloat, 4>{0, 0, 0, 1}.data()));
     CGContextSetRGBFillColor(context, 1, 1, 1, 1);
     CGContextFillRect(context, CGRectMake(10, 20, 20, 10));  // rows 10…19 from the top
     EXPECT_EQ(argbAt(context, 20, 15), (Argb{255, 255, 255, 255}));
@@ -165,8 +166,8 @@ TEST(Images, DrawImageIsUprightWithYUpAndScalesBilinearly) {
     EXPECT_EQ(argbAt(context, 0, 0), (Argb{255, 255, 0, 0}));
     EXPECT_EQ(argbAt(context, 1, 1), (Argb{255, 0, 0, 255}));
     const auto wide = makeArgbContext(4, 1);
-    const auto pair = std::make_shared<const CGImage>(
-        2, 1, std::vector<uint32_t>{0xff000000, 0xffffffff}, false);
+    const auto pair =
+        std::make_shared<const CGImage>(2, 1, std::vector<uint32_t>{0xff000000, 0xffffffff}, false);
     CGContextDrawImage(wide, CGRectMake(0, 0, 4, 1), pair);
     EXPECT_EQ(argbAt(wide, 0, 0).r, 0);
     EXPECT_GT(argbAt(wide, 1, 0).r, 40);  // interpolated, not a hard step
@@ -175,8 +176,8 @@ TEST(Images, DrawImageIsUprightWithYUpAndScalesBilinearly) {
 }
 
 TEST(Images, PatternColoursTileFromTheTopLeft) {
-    const auto tile = std::make_shared<const CGImage>(
-        2, 1, std::vector<uint32_t>{0xffff0000, 0xff00ff00}, false);
+    const auto tile =
+        std::make_shared<const CGImage>(2, 1, std::vector<uint32_t>{0xffff0000, 0xff00ff00}, false);
     const auto context = makeArgbContext(5, 1);
     CGContextSetFillColorWithColor(context, CGColorCreateWithPatternImage(tile, 1));
     CGContextFillRect(context, CGRectMake(0, 0, 5, 1));

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <functional>
 #include <numbers>
-#include <unistd.h>
 
 #include "platform/foundation/SystemLog.h"
 #include "platform/graphics/PNGCodec.h"
@@ -87,7 +87,8 @@ TEST(ImageContexts, AgreeWithBitmapContextsStepByStep) {
         const CGContextRef image = drawInImageContext(step);
         int differing = 0;
         for (size_t row = 0; row < kSide; ++row) {
-            for (size_t x = 0; x < kSide; ++x) differing += argbAt(direct, x, row) != argbAt(image, x, row);
+            for (size_t x = 0; x < kSide; ++x)
+                differing += argbAt(direct, x, row) != argbAt(image, x, row);
         }
         EXPECT_EQ(differing, 0) << step.name;
     }
@@ -148,7 +149,7 @@ TEST(ImageContexts, OpaqueContextsMakeOpaqueImages) {
 }
 
 class ImageFiles : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
                   ("plakko-graphics-" + std::to_string(getpid()));
@@ -161,8 +162,8 @@ protected:
 };
 
 TEST_F(ImageFiles, PngRoundTripKeepsPremultipliedPixels) {
-    const auto image = std::make_shared<const CGImage>(
-        2, 1, std::vector<uint32_t>{0x80800000, 0xff00ff00}, false);
+    const auto image =
+        std::make_shared<const CGImage>(2, 1, std::vector<uint32_t>{0x80800000, 0xff00ff00}, false);
     ASSERT_TRUE(PNGCodec::writeFile(*image, path("a.png")));
     const CGImageRef loaded = PNGCodec::readFile(path("a.png"));
     ASSERT_NE(loaded, nullptr);

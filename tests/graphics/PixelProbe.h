@@ -13,8 +13,8 @@ struct Argb {
 
 // A premultiplied-first (A,R,G,B in memory) context with its own zeroed memory.
 inline CGContextRef makeArgbContext(size_t width, size_t height) {
-    return CGBitmapContextCreate(nullptr, width, height, 8, width * 4, CGColorSpaceCreateDeviceRGB(),
-                                 kCGImageAlphaPremultipliedFirst);
+    return CGBitmapContextCreate(nullptr, width, height, 8, width * 4,
+                                 CGColorSpaceCreateDeviceRGB(), kCGImageAlphaPremultipliedFirst);
 }
 
 // For A,R,G,B contexts and native (32-bit little order: B,G,R,A in memory) ones.

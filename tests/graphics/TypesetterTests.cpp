@@ -24,8 +24,8 @@ TEST(Typesetter, WrappingWithinAWidthGivesMoreLines) {
     const FontDescriptor font{"Helvetica Neue", 15, FontWeight::Regular};
     const std::string text = "The quick brown fox jumps over the lazy dog again and again";
     const CGSize line = Typesetter::sizeOfText(text, font);
-    const CGSize wrapped = Typesetter::sizeOfTextInBounds(text, font, {100, 1000},
-                                                          LineBreak::WordWrap);
+    const CGSize wrapped =
+        Typesetter::sizeOfTextInBounds(text, font, {100, 1000}, LineBreak::WordWrap);
     EXPECT_LE(wrapped.width, 100);
     EXPECT_GE(wrapped.height, 3 * line.height - 0.01);
     // Only whole lines that fit in the height are kept.
@@ -60,7 +60,8 @@ TEST(Typesetter, DrawsUprightInTheFillColourOfAnImageContext) {
     for (size_t x = 0; x < 60; ++x) {
         for (size_t row = 0; row < 20; ++row) {
             const Argb p = argbAt(context, x, row);
-            if (p.a == 0) continue;
+            if (p.a == 0)
+                continue;
             EXPECT_EQ(p.r, p.a);  // pure red, premultiplied
             (row < 8 ? topInk : bottomInk) += p.a;
         }
@@ -74,13 +75,14 @@ TEST(Typesetter, DrawingInARectShowsOnlyTheLinesThatFit) {
     const FontDescriptor font{"Helvetica Neue", 10, FontWeight::Regular};
     UIGraphicsBeginImageContextWithOptions({40, 40}, false, 1);
     const CGContextRef context = UIGraphicsGetCurrentContext();
-    const CGSize drawn = Typesetter::drawTextInRect(context, "ab cd ef ab cd ef ab", font,
-                                                    CGRectMake(0, 0, 30, 15), LineBreak::WordWrap,
-                                                    TextAlignment::Left);
+    const CGSize drawn =
+        Typesetter::drawTextInRect(context, "ab cd ef ab cd ef ab", font, CGRectMake(0, 0, 30, 15),
+                                   LineBreak::WordWrap, TextAlignment::Left);
     EXPECT_NEAR(drawn.height, 10, 0.01);
     int inkBelow = 0;
     for (size_t row = 11; row < 40; ++row) {
-        for (size_t x = 0; x < 40; ++x) inkBelow += alphaAt(context, x, row);
+        for (size_t x = 0; x < 40; ++x)
+            inkBelow += alphaAt(context, x, row);
     }
     EXPECT_EQ(inkBelow, 0);
     UIGraphicsEndImageContext();

@@ -45,15 +45,16 @@ TEST(UIColor, HueSaturationBrightnessRoundTrip) {
     EXPECT_NEAR(s, 0.6, 1e-12);
     EXPECT_NEAR(v, 0.5, 1e-12);
     EXPECT_EQ(a, 0.4);
-    ASSERT_TRUE(UIColor::colorWithWhite_alpha(0.4, 1)->getHue_saturation_brightness_alpha(&h, &s, &v, nullptr));
+    ASSERT_TRUE(UIColor::colorWithWhite_alpha(0.4, 1)->getHue_saturation_brightness_alpha(
+        &h, &s, &v, nullptr));
     EXPECT_EQ((std::array{h, s, v}), (std::array{0.0, 0.0, 0.4}));
 }
 
 // A pattern colour answers neither as RGB nor as grey; rendering it into a 1×1 premultiplied-last
 // bitmap is the way to its colour.
 TEST(UIColor, PatternColoursAreMeasuredByRendering) {
-    const auto tile = UIImage::imageWithCGImage(std::make_shared<const CGImage>(
-        1, 1, std::vector<uint32_t>{0x80402010}, false));
+    const auto tile = UIImage::imageWithCGImage(
+        std::make_shared<const CGImage>(1, 1, std::vector<uint32_t>{0x80402010}, false));
     const auto pattern = UIColor::colorWithPatternImage(tile);
     CGFloat r = -1, w = -1;
     EXPECT_FALSE(pattern->getRed_green_blue_alpha(&r, nullptr, nullptr, nullptr));

@@ -8,7 +8,7 @@ namespace detail {
 // three box passes per axis. Pixels outside the buffer count as 0, so callers leave a margin of
 // `marginFor(sigma)` around what they blur.
 class BoxBlur {
-public:
+  public:
     static int marginFor(double sigma);
     static void apply(uint8_t* data, int width, int height, int stride, double sigma);
 };

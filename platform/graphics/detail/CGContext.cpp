@@ -20,7 +20,9 @@ CGColorRef opaqueBlack() {
     return black;
 }
 
-cairo_matrix_t cairoMatrix(const CGAffineTransform& t) { return {t.a, t.b, t.c, t.d, t.tx, t.ty}; }
+cairo_matrix_t cairoMatrix(const CGAffineTransform& t) {
+    return {t.a, t.b, t.c, t.d, t.tx, t.ty};
+}
 
 // The largest factor by which `t` stretches a length.
 CGFloat maximumScale(const CGAffineTransform& t) {
@@ -29,29 +31,51 @@ CGFloat maximumScale(const CGAffineTransform& t) {
 
 std::optional<pixman_op_t> boundedOperator(CGBlendMode mode) {
     switch (mode) {
-        case kCGBlendModeMultiply: return PIXMAN_OP_MULTIPLY;
-        case kCGBlendModeScreen: return PIXMAN_OP_SCREEN;
-        case kCGBlendModeOverlay: return PIXMAN_OP_OVERLAY;
-        case kCGBlendModeDarken: return PIXMAN_OP_DARKEN;
-        case kCGBlendModeLighten: return PIXMAN_OP_LIGHTEN;
-        case kCGBlendModeColorDodge: return PIXMAN_OP_COLOR_DODGE;
-        case kCGBlendModeColorBurn: return PIXMAN_OP_COLOR_BURN;
-        case kCGBlendModeSoftLight: return PIXMAN_OP_SOFT_LIGHT;
-        case kCGBlendModeHardLight: return PIXMAN_OP_HARD_LIGHT;
-        case kCGBlendModeDifference: return PIXMAN_OP_DIFFERENCE;
-        case kCGBlendModeExclusion: return PIXMAN_OP_EXCLUSION;
-        case kCGBlendModeHue: return PIXMAN_OP_HSL_HUE;
-        case kCGBlendModeSaturation: return PIXMAN_OP_HSL_SATURATION;
-        case kCGBlendModeColor: return PIXMAN_OP_HSL_COLOR;
-        case kCGBlendModeLuminosity: return PIXMAN_OP_HSL_LUMINOSITY;
-        case kCGBlendModeSourceAtop: return PIXMAN_OP_ATOP;
-        case kCGBlendModeDestinationOver: return PIXMAN_OP_OVER_REVERSE;
-        case kCGBlendModeDestinationOut: return PIXMAN_OP_OUT_REVERSE;
-        case kCGBlendModeXOR: return PIXMAN_OP_XOR;
-        case kCGBlendModePlusLighter: return PIXMAN_OP_ADD;
+        case kCGBlendModeMultiply:
+            return PIXMAN_OP_MULTIPLY;
+        case kCGBlendModeScreen:
+            return PIXMAN_OP_SCREEN;
+        case kCGBlendModeOverlay:
+            return PIXMAN_OP_OVERLAY;
+        case kCGBlendModeDarken:
+            return PIXMAN_OP_DARKEN;
+        case kCGBlendModeLighten:
+            return PIXMAN_OP_LIGHTEN;
+        case kCGBlendModeColorDodge:
+            return PIXMAN_OP_COLOR_DODGE;
+        case kCGBlendModeColorBurn:
+            return PIXMAN_OP_COLOR_BURN;
+        case kCGBlendModeSoftLight:
+            return PIXMAN_OP_SOFT_LIGHT;
+        case kCGBlendModeHardLight:
+            return PIXMAN_OP_HARD_LIGHT;
+        case kCGBlendModeDifference:
+            return PIXMAN_OP_DIFFERENCE;
+        case kCGBlendModeExclusion:
+            return PIXMAN_OP_EXCLUSION;
+        case kCGBlendModeHue:
+            return PIXMAN_OP_HSL_HUE;
+        case kCGBlendModeSaturation:
+            return PIXMAN_OP_HSL_SATURATION;
+        case kCGBlendModeColor:
+            return PIXMAN_OP_HSL_COLOR;
+        case kCGBlendModeLuminosity:
+            return PIXMAN_OP_HSL_LUMINOSITY;
+        case kCGBlendModeSourceAtop:
+            return PIXMAN_OP_ATOP;
+        case kCGBlendModeDestinationOver:
+            return PIXMAN_OP_OVER_REVERSE;
+        case kCGBlendModeDestinationOut:
+            return PIXMAN_OP_OUT_REVERSE;
+        case kCGBlendModeXOR:
+            return PIXMAN_OP_XOR;
+        case kCGBlendModePlusLighter:
+            return PIXMAN_OP_ADD;
         case kCGBlendModeNormal:
-        case kCGBlendModePlusDarker: return PIXMAN_OP_OVER;
-        default: return std::nullopt;
+        case kCGBlendModePlusDarker:
+            return PIXMAN_OP_OVER;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -59,12 +83,18 @@ std::optional<pixman_op_t> boundedOperator(CGBlendMode mode) {
 // source only; they are blended in by coverage instead.
 pixman_op_t unboundedOperator(CGBlendMode mode) {
     switch (mode) {
-        case kCGBlendModeClear: return PIXMAN_OP_CLEAR;
-        case kCGBlendModeCopy: return PIXMAN_OP_SRC;
-        case kCGBlendModeSourceIn: return PIXMAN_OP_IN;
-        case kCGBlendModeSourceOut: return PIXMAN_OP_OUT;
-        case kCGBlendModeDestinationIn: return PIXMAN_OP_IN_REVERSE;
-        default: return PIXMAN_OP_ATOP_REVERSE;  // kCGBlendModeDestinationAtop
+        case kCGBlendModeClear:
+            return PIXMAN_OP_CLEAR;
+        case kCGBlendModeCopy:
+            return PIXMAN_OP_SRC;
+        case kCGBlendModeSourceIn:
+            return PIXMAN_OP_IN;
+        case kCGBlendModeSourceOut:
+            return PIXMAN_OP_OUT;
+        case kCGBlendModeDestinationIn:
+            return PIXMAN_OP_IN_REVERSE;
+        default:
+            return PIXMAN_OP_ATOP_REVERSE;  // kCGBlendModeDestinationAtop
     }
 }
 
@@ -84,10 +114,13 @@ CGContext::CGContext(const Layout& layout, void* data, std::unique_ptr<uint8_t[]
     state_.strokeColor = opaqueBlack();
 }
 
-void CGContext::save() { savedStates_.push_back(state_); }
+void CGContext::save() {
+    savedStates_.push_back(state_);
+}
 
 void CGContext::restore() {
-    if (savedStates_.empty()) return;
+    if (savedStates_.empty())
+        return;
     state_ = std::move(savedStates_.back());
     savedStates_.pop_back();
 }
@@ -102,10 +135,13 @@ void CGContext::setUIKitBaseSpace(CGFloat scale) {
 }
 
 CoverageMask CGContext::pathCoverage(bool evenOdd) const {
-    CoverageMask coverage(IntRect::enclosing(path_.boundingBox(), bounds_).inflated(1).intersected(bounds_));
-    if (coverage.isEmpty()) return coverage;
+    CoverageMask coverage(
+        IntRect::enclosing(path_.boundingBox(), bounds_).inflated(1).intersected(bounds_));
+    if (coverage.isEmpty())
+        return coverage;
     const detail::Cairo cr = coverage.drawingContext();
-    cairo_set_antialias(cr.get(), state_.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+    cairo_set_antialias(cr.get(),
+                        state_.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
     cairo_set_fill_rule(cr.get(), evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
     detail::appendPath(cr.get(), path_);
     cairo_fill(cr.get());
@@ -120,9 +156,8 @@ void CGContext::fillPath(bool evenOdd) {
 void CGContext::strokePath() {
     const CGAffineTransform toDevice = deviceTransform();
     const CGFloat halfWidth = state_.lineWidth / 2 * maximumScale(toDevice);
-    const CGFloat reach = halfWidth * (state_.lineJoin == kCGLineJoinMiter
-                                           ? std::max(state_.miterLimit, 1.5)
-                                           : 1.5);
+    const CGFloat reach =
+        halfWidth * (state_.lineJoin == kCGLineJoinMiter ? std::max(state_.miterLimit, 1.5) : 1.5);
     const CGRect box = CGRectInset(path_.boundingBox(), -reach - 1, -reach - 1);
     if (!CGAffineTransformIsInvertible(toDevice) || !(state_.lineWidth > 0)) {
         path_ = {};
@@ -131,7 +166,8 @@ void CGContext::strokePath() {
     CoverageMask coverage(IntRect::enclosing(box, bounds_));
     if (!coverage.isEmpty()) {
         const detail::Cairo cr = coverage.drawingContext();
-        cairo_set_antialias(cr.get(), state_.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+        cairo_set_antialias(cr.get(),
+                            state_.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
         detail::appendPath(cr.get(), path_);
         // The path is in device space already; the pen follows the CTM.
         const cairo_matrix_t matrix = cairoMatrix(toDevice);
@@ -148,9 +184,11 @@ void CGContext::strokePath() {
 
 void CGContext::fillWithCairo(CGRect deviceArea, const std::function<void(cairo_t*)>& draw) {
     const CGAffineTransform toDevice = deviceTransform();
-    if (!CGAffineTransformIsInvertible(toDevice)) return;
+    if (!CGAffineTransformIsInvertible(toDevice))
+        return;
     CoverageMask coverage(IntRect::enclosing(deviceArea, bounds_));
-    if (coverage.isEmpty()) return;
+    if (coverage.isEmpty())
+        return;
     {
         const detail::Cairo cr = coverage.drawingContext();
         const cairo_matrix_t matrix = cairoMatrix(toDevice);
@@ -184,15 +222,15 @@ void CGContext::clipToMask(CGRect rect, const CGImage& mask) {
     path_.addRect(rect, deviceTransform());
     CoverageMask coverage = pathCoverage(false);
     path_ = savedPath;
-    const PixmanImage source =
-        detail::imageSource(mask, CGAffineTransformConcat(imageToUser(rect, mask), deviceTransform()));
+    const PixmanImage source = detail::imageSource(
+        mask, CGAffineTransformConcat(imageToUser(rect, mask), deviceTransform()));
     if (!source) {
         intersectClip(CoverageMask({}));
         return;
     }
     const IntRect& r = coverage.bounds();
-    pixman_image_composite32(PIXMAN_OP_IN, source.get(), nullptr, coverage.image(), r.x, r.y, 0,
-                             0, 0, 0, r.width, r.height);
+    pixman_image_composite32(PIXMAN_OP_IN, source.get(), nullptr, coverage.image(), r.x, r.y, 0, 0,
+                             0, 0, r.width, r.height);
     intersectClip(std::move(coverage));
 }
 
@@ -202,15 +240,17 @@ void CGContext::drawImage(CGRect rect, const CGImage& image) {
     CoverageMask coverage = pathCoverage(false);
     path_ = savedPath;
     paint(std::move(coverage),
-          detail::imageSource(image, CGAffineTransformConcat(imageToUser(rect, image), deviceTransform())));
+          detail::imageSource(
+              image, CGAffineTransformConcat(imageToUser(rect, image), deviceTransform())));
 }
 
 void CGContext::drawGradient(const CGGradient& gradient, const detail::GradientShape& shape,
                              CGGradientDrawingOptions options) {
     const CGAffineTransform toDevice = deviceTransform();
-    if (!CGAffineTransformIsInvertible(toDevice)) return;
-    const CGRect userBounds = CGRectApplyAffineTransform(
-        CGRectMake(0, 0, width(), height()), CGAffineTransformInvert(toDevice));
+    if (!CGAffineTransformIsInvertible(toDevice))
+        return;
+    const CGRect userBounds = CGRectApplyAffineTransform(CGRectMake(0, 0, width(), height()),
+                                                         CGAffineTransformInvert(toDevice));
     const CGFloat extent = std::hypot(userBounds.size.width, userBounds.size.height) +
                            std::hypot(CGRectGetMidX(userBounds) - shape.startCentre.x,
                                       CGRectGetMidY(userBounds) - shape.startCentre.y);
@@ -225,13 +265,15 @@ CGRect CGContext::clipBoundingBoxInUserSpace() const {
 }
 
 void CGContext::paint(CoverageMask coverage, PixmanImage source) {
-    if (!source || coverage.isEmpty()) return;
+    if (!source || coverage.isEmpty())
+        return;
     coverage.multiply(state_.alpha);
     const detail::Shadow& shadow = state_.shadow;
     if (shadow.color && (shadow.blur > 0 || shadow.offset != CGSizeZero)) {
         paintShadow(coverage, source.get());
     }
-    if (state_.clip) coverage = coverage.intersected(*state_.clip);
+    if (state_.clip)
+        coverage = coverage.intersected(*state_.clip);
     composite(source.get(), coverage);
 }
 
@@ -252,12 +294,14 @@ void CGContext::paintShadow(const CoverageMask& coverage, pixman_image_t* source
     const CoverageMask visible =
         state_.clip ? mask.intersected(*state_.clip) : mask.croppedTo(bounds_);
     const PixmanImage color = detail::colorSource(*shadow.color, baseScale_);
-    if (color) composite(color.get(), visible);
+    if (color)
+        composite(color.get(), visible);
 }
 
 void CGContext::composite(pixman_image_t* source, const CoverageMask& mask) {
     const IntRect r = mask.bounds().intersected(bounds_);
-    if (r.isEmpty()) return;
+    if (r.isEmpty())
+        return;
     const int mx = r.x - mask.bounds().x, my = r.y - mask.bounds().y;
     if (const auto op = boundedOperator(state_.blendMode)) {
         pixman_image_composite32(*op, source, mask.image(), destination_.get(), r.x, r.y, mx, my,
@@ -270,27 +314,27 @@ void CGContext::composite(pixman_image_t* source, const CoverageMask& mask) {
     if (op != PIXMAN_OP_CLEAR) {
         blended.reset(pixman_image_create_bits(PIXMAN_a8r8g8b8, r.width, r.height, nullptr, 0));
         if (op != PIXMAN_OP_SRC) {
-            pixman_image_composite32(PIXMAN_OP_SRC, destination_.get(), nullptr, blended.get(),
-                                     r.x, r.y, 0, 0, 0, 0, r.width, r.height);
+            pixman_image_composite32(PIXMAN_OP_SRC, destination_.get(), nullptr, blended.get(), r.x,
+                                     r.y, 0, 0, 0, 0, r.width, r.height);
         }
-        pixman_image_composite32(op, source, nullptr, blended.get(), r.x, r.y, 0, 0, 0, 0,
-                                 r.width, r.height);
+        pixman_image_composite32(op, source, nullptr, blended.get(), r.x, r.y, 0, 0, 0, 0, r.width,
+                                 r.height);
     }
     const PixmanImage white = detail::solidSource({1, 1, 1, 1});
     pixman_image_composite32(PIXMAN_OP_OUT_REVERSE, white.get(), mask.image(), destination_.get(),
                              0, 0, mx, my, r.x, r.y, r.width, r.height);
     if (blended) {
-        pixman_image_composite32(PIXMAN_OP_ADD, blended.get(), mask.image(), destination_.get(),
-                                 0, 0, mx, my, r.x, r.y, r.width, r.height);
+        pixman_image_composite32(PIXMAN_OP_ADD, blended.get(), mask.image(), destination_.get(), 0,
+                                 0, mx, my, r.x, r.y, r.width, r.height);
     }
 }
 
 CGImageRef CGContext::makeImage() const {
     const bool opaque = !PIXMAN_FORMAT_A(layout_.format);
     std::vector<uint32_t> pixels(static_cast<size_t>(width()) * height());
-    const PixmanImage copy(pixman_image_create_bits(PIXMAN_a8r8g8b8, width(), height(),
-                                                    pixels.data(), width() * 4));
-    pixman_image_composite32(PIXMAN_OP_SRC, destination_.get(), nullptr, copy.get(), 0, 0, 0, 0,
-                             0, 0, width(), height());
+    const PixmanImage copy(
+        pixman_image_create_bits(PIXMAN_a8r8g8b8, width(), height(), pixels.data(), width() * 4));
+    pixman_image_composite32(PIXMAN_OP_SRC, destination_.get(), nullptr, copy.get(), 0, 0, 0, 0, 0,
+                             0, width(), height());
     return std::make_shared<const CGImage>(width(), height(), std::move(pixels), opaque);
 }

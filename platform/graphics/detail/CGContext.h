@@ -15,7 +15,7 @@
 // operation becomes coverage (where, how much) and a source (what colour), composited through
 // the clip with the blend mode, after a shadow when one is set.
 class CGContext {
-public:
+  public:
     struct Layout {
         pixman_format_code_t format;
         CGColorSpaceRef space;  // null for alpha-only
@@ -59,7 +59,7 @@ public:
 
     CGImageRef makeImage() const;
 
-private:
+  private:
     detail::CoverageMask pathCoverage(bool evenOdd) const;
     void paint(detail::CoverageMask coverage, detail::PixmanImage source);
     void paintShadow(const detail::CoverageMask& coverage, pixman_image_t* source);

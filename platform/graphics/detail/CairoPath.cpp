@@ -17,7 +17,9 @@ void appendPath(cairo_t* cr, const CGPath& path) {
                 cairo_curve_to(cr, e.points[0].x, e.points[0].y, e.points[1].x, e.points[1].y,
                                e.points[2].x, e.points[2].y);
                 break;
-            case CGPath::ElementType::Close: cairo_close_path(cr); break;
+            case CGPath::ElementType::Close:
+                cairo_close_path(cr);
+                break;
         }
     }
 }

@@ -5,20 +5,26 @@
 namespace detail {
 
 CoverageMask::CoverageMask(IntRect bounds, uint8_t value) : bounds_(bounds) {
-    if (bounds_.isEmpty()) bounds_ = {};
+    if (bounds_.isEmpty())
+        bounds_ = {};
     // Cairo refuses zero-sized surfaces' data; keep one pixel behind an empty mask.
     const int width = std::max(bounds_.width, 1), height = std::max(bounds_.height, 1);
     surface_.reset(cairo_image_surface_create(CAIRO_FORMAT_A8, width, height));
     cairo_surface_flush(surface_.get());
     image_.reset(pixman_image_create_bits(PIXMAN_a8, width, height,
                                           reinterpret_cast<uint32_t*>(data()), stride()));
-    if (value != 0 && data()) std::memset(data(), value, static_cast<size_t>(stride()) * height);
+    if (value != 0 && data())
+        std::memset(data(), value, static_cast<size_t>(stride()) * height);
     cairo_surface_mark_dirty(surface_.get());
 }
 
-uint8_t* CoverageMask::data() const { return cairo_image_surface_get_data(surface_.get()); }
+uint8_t* CoverageMask::data() const {
+    return cairo_image_surface_get_data(surface_.get());
+}
 
-int CoverageMask::stride() const { return cairo_image_surface_get_stride(surface_.get()); }
+int CoverageMask::stride() const {
+    return cairo_image_surface_get_stride(surface_.get());
+}
 
 Cairo CoverageMask::drawingContext() const {
     Cairo cr(cairo_create(surface_.get()));
@@ -29,7 +35,8 @@ Cairo CoverageMask::drawingContext() const {
 
 CoverageMask CoverageMask::intersected(const CoverageMask& other) const {
     CoverageMask result(bounds_.intersected(other.bounds_));
-    if (result.isEmpty()) return result;
+    if (result.isEmpty())
+        return result;
     const IntRect& r = result.bounds_;
     cairo_surface_flush(surface_.get());
     cairo_surface_flush(other.surface_.get());
@@ -44,7 +51,8 @@ CoverageMask CoverageMask::intersected(const CoverageMask& other) const {
 
 CoverageMask CoverageMask::croppedTo(const IntRect& rect) const {
     CoverageMask result(bounds_.intersected(rect));
-    if (result.isEmpty()) return result;
+    if (result.isEmpty())
+        return result;
     const IntRect& r = result.bounds_;
     cairo_surface_flush(surface_.get());
     pixman_image_composite32(PIXMAN_OP_SRC, image(), nullptr, result.image(), r.x - bounds_.x,
@@ -54,7 +62,8 @@ CoverageMask CoverageMask::croppedTo(const IntRect& rect) const {
 }
 
 void CoverageMask::multiply(double alpha) {
-    if (alpha >= 1 || isEmpty()) return;
+    if (alpha >= 1 || isEmpty())
+        return;
     const pixman_color_t color{0, 0, 0, static_cast<uint16_t>(std::max(alpha, 0.0) * 0xffff + 0.5)};
     const PixmanImage solid(pixman_image_create_solid_fill(&color));
     cairo_surface_flush(surface_.get());

@@ -11,7 +11,7 @@ namespace detail {
 // 0. Cairo draws shapes and text into it; pixman uses it as the mask of a composite. Clips are
 // coverage masks too.
 class CoverageMask {
-public:
+  public:
     // All zero, or all `value`.
     explicit CoverageMask(IntRect bounds, uint8_t value = 0);
 
@@ -31,7 +31,7 @@ public:
     void multiply(double alpha);
     void moveBy(int dx, int dy) { bounds_ = bounds_.translated(dx, dy); }
 
-private:
+  private:
     IntRect bounds_;
     CairoSurface surface_;
     PixmanImage image_;

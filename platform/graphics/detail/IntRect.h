@@ -18,7 +18,8 @@ struct IntRect {
     IntRect intersected(const IntRect& other) const {
         const int left = std::max(x, other.x), top = std::max(y, other.y);
         const int right = std::min(maxX(), other.maxX()), bottom = std::min(maxY(), other.maxY());
-        if (right <= left || bottom <= top) return {};
+        if (right <= left || bottom <= top)
+            return {};
         return {left, top, right - left, bottom - top};
     }
 
@@ -36,7 +37,8 @@ struct IntRect {
             return {};
         }
         const auto clampTo = [](CGFloat v, int lo, int hi) {
-            return static_cast<int>(std::clamp(v, static_cast<CGFloat>(lo), static_cast<CGFloat>(hi)));
+            return static_cast<int>(
+                std::clamp(v, static_cast<CGFloat>(lo), static_cast<CGFloat>(hi)));
         };
         const int left = clampTo(std::floor(CGRectGetMinX(rect)), limit.x, limit.maxX());
         const int top = clampTo(std::floor(CGRectGetMinY(rect)), limit.y, limit.maxY());

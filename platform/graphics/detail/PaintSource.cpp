@@ -23,7 +23,8 @@ bool setTransform(pixman_image_t* image, const CGAffineTransform& deviceToSource
     f.m[1][1] = deviceToSource.d;
     f.m[1][2] = deviceToSource.ty;
     pixman_transform fixed;
-    if (!pixman_transform_from_pixman_f_transform(&fixed, &f)) return false;
+    if (!pixman_transform_from_pixman_f_transform(&fixed, &f))
+        return false;
     return pixman_image_set_transform(image, &fixed);
 }
 
@@ -41,15 +42,18 @@ PixmanImage bitsOf(const CGImage& image) {
 }
 
 PixmanImage transformed(PixmanImage image, const CGAffineTransform& deviceToSource) {
-    if (!image || !setTransform(image.get(), deviceToSource)) return nullptr;
-    pixman_image_set_filter(image.get(),
-                            isIntegerTranslation(deviceToSource) ? PIXMAN_FILTER_NEAREST
-                                                                 : PIXMAN_FILTER_BILINEAR,
-                            nullptr, 0);
+    if (!image || !setTransform(image.get(), deviceToSource))
+        return nullptr;
+    pixman_image_set_filter(
+        image.get(),
+        isIntegerTranslation(deviceToSource) ? PIXMAN_FILTER_NEAREST : PIXMAN_FILTER_BILINEAR,
+        nullptr, 0);
     return image;
 }
 
-pixman_fixed_t fixed(CGFloat value) { return pixman_double_to_fixed(value); }
+pixman_fixed_t fixed(CGFloat value) {
+    return pixman_double_to_fixed(value);
+}
 
 }  // namespace
 
@@ -61,13 +65,16 @@ PixmanImage solidSource(const std::array<CGFloat, 4>& rgba) {
 }
 
 PixmanImage colorSource(const CGColor& color, CGFloat deviceScale) {
-    if (const auto rgba = color.rgba()) return solidSource(*rgba);
+    if (const auto rgba = color.rgba())
+        return solidSource(*rgba);
     const CGImage& tile = *color.patternImage();
-    if (tile.width() == 0 || tile.height() == 0) return nullptr;
+    if (tile.width() == 0 || tile.height() == 0)
+        return nullptr;
     const CGFloat pixelsPerDevicePixel = color.patternScale() / deviceScale;
     PixmanImage image = transformed(
         bitsOf(tile), CGAffineTransformMakeScale(pixelsPerDevicePixel, pixelsPerDevicePixel));
-    if (image) pixman_image_set_repeat(image.get(), PIXMAN_REPEAT_NORMAL);
+    if (image)
+        pixman_image_set_repeat(image.get(), PIXMAN_REPEAT_NORMAL);
     return image;
 }
 
@@ -77,14 +84,16 @@ PixmanImage imageSource(const CGImage& image, const CGAffineTransform& imageToDe
         return nullptr;
     }
     PixmanImage source = transformed(bitsOf(image), CGAffineTransformInvert(imageToDevice));
-    if (source) pixman_image_set_repeat(source.get(), PIXMAN_REPEAT_PAD);
+    if (source)
+        pixman_image_set_repeat(source.get(), PIXMAN_REPEAT_PAD);
     return source;
 }
 
 PixmanImage gradientSource(const CGGradient& gradient, GradientShape shape,
                            CGGradientDrawingOptions options, const CGAffineTransform& userToDevice,
                            CGFloat userExtent) {
-    if (gradient.stops().empty() || !CGAffineTransformIsInvertible(userToDevice)) return nullptr;
+    if (gradient.stops().empty() || !CGAffineTransformIsInvertible(userToDevice))
+        return nullptr;
     const bool before = options & kCGGradientDrawsBeforeStartLocation;
     const bool after = options & kCGGradientDrawsAfterEndLocation;
 
@@ -96,25 +105,32 @@ PixmanImage gradientSource(const CGGradient& gradient, GradientShape shape,
         const CGFloat span = std::max(std::hypot(shape.endCentre.x - shape.startCentre.x,
                                                  shape.endCentre.y - shape.startCentre.y),
                                       std::abs(shape.endRadius - shape.startRadius));
-        if (span == 0) return nullptr;
+        if (span == 0)
+            return nullptr;
         CGFloat stretch = std::max(2.0, 2 * userExtent / span);
-        const CGFloat radiusChange = after ? shape.endRadius - shape.startRadius
-                                           : shape.startRadius - shape.endRadius;
+        const CGFloat radiusChange =
+            after ? shape.endRadius - shape.startRadius : shape.startRadius - shape.endRadius;
         const CGFloat fixedRadius = after ? shape.startRadius : shape.endRadius;
         // Circles must not shrink below radius 0 along the stretched part.
-        if (radiusChange < 0) stretch = std::min(stretch, fixedRadius / -radiusChange);
-        if (stretch <= 1) stretch = 1;
+        if (radiusChange < 0)
+            stretch = std::min(stretch, fixedRadius / -radiusChange);
+        if (stretch <= 1)
+            stretch = 1;
         if (after) {
-            shape.endCentre = {shape.startCentre.x + (shape.endCentre.x - shape.startCentre.x) * stretch,
-                               shape.startCentre.y + (shape.endCentre.y - shape.startCentre.y) * stretch};
+            shape.endCentre = {
+                shape.startCentre.x + (shape.endCentre.x - shape.startCentre.x) * stretch,
+                shape.startCentre.y + (shape.endCentre.y - shape.startCentre.y) * stretch};
             shape.endRadius = shape.startRadius + (shape.endRadius - shape.startRadius) * stretch;
-            for (auto& stop : stops) stop.location /= stretch;
+            for (auto& stop : stops)
+                stop.location /= stretch;
             stops.push_back({1.0, stops.back().rgba});
         } else {
-            shape.startCentre = {shape.endCentre.x - (shape.endCentre.x - shape.startCentre.x) * stretch,
-                                 shape.endCentre.y - (shape.endCentre.y - shape.startCentre.y) * stretch};
+            shape.startCentre = {
+                shape.endCentre.x - (shape.endCentre.x - shape.startCentre.x) * stretch,
+                shape.endCentre.y - (shape.endCentre.y - shape.startCentre.y) * stretch};
             shape.startRadius = shape.endRadius - (shape.endRadius - shape.startRadius) * stretch;
-            for (auto& stop : stops) stop.location = 1 - (1 - stop.location) / stretch;
+            for (auto& stop : stops)
+                stop.location = 1 - (1 - stop.location) / stretch;
             stops.insert(stops.begin(), {0.0, stops.front().rgba});
         }
     }
@@ -128,12 +144,13 @@ PixmanImage gradientSource(const CGGradient& gradient, GradientShape shape,
     const pixman_point_fixed_t p0{fixed(shape.startCentre.x), fixed(shape.startCentre.y)};
     const pixman_point_fixed_t p1{fixed(shape.endCentre.x), fixed(shape.endCentre.y)};
     const int count = static_cast<int>(pixmanStops.size());
-    PixmanImage image(shape.radial
-                          ? pixman_image_create_radial_gradient(&p0, &p1, fixed(shape.startRadius),
-                                                                fixed(shape.endRadius),
-                                                                pixmanStops.data(), count)
-                          : pixman_image_create_linear_gradient(&p0, &p1, pixmanStops.data(), count));
-    if (!image || !setTransform(image.get(), CGAffineTransformInvert(userToDevice))) return nullptr;
+    PixmanImage image(
+        shape.radial
+            ? pixman_image_create_radial_gradient(&p0, &p1, fixed(shape.startRadius),
+                                                  fixed(shape.endRadius), pixmanStops.data(), count)
+            : pixman_image_create_linear_gradient(&p0, &p1, pixmanStops.data(), count));
+    if (!image || !setTransform(image.get(), CGAffineTransformInvert(userToDevice)))
+        return nullptr;
     pixman_image_set_repeat(image.get(), before && after ? PIXMAN_REPEAT_PAD : PIXMAN_REPEAT_NONE);
     return image;
 }
