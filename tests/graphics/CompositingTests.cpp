@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 
 #include "platform/graphics/CGContext.h"
 #include "platform/graphics/GraphicsStateSaver.h"
@@ -11,6 +12,11 @@ namespace {
 CGImageRef solidImage(size_t width, size_t height, uint32_t argb) {
     return std::make_shared<const CGImage>(width, height,
                                            std::vector<uint32_t>(width * height, argb), false);
+}
+
+CGColorRef opaqueBlack() {
+    const CGFloat components[] = {0, 1};
+    return CGColorCreate(CGColorSpaceCreateDeviceGray(), components);
 }
 
 bool near(const Argb& actual, const Argb& expected, int tolerance = 1) {
@@ -191,6 +197,23 @@ TEST(Images, GlobalAlphaScalesWhatIsDrawn) {
     CGContextSetAlpha(context, 0.5);
     CGContextDrawImage(context, CGRectMake(0, 0, 1, 1), solidImage(1, 1, 0xffffffff));
     EXPECT_TRUE(near(argbAt(context, 0, 0), {128, 128, 128, 128}));
+}
+
+TEST(Robustness, HostileGeometryDrawsNothingOrSomethingButNeverFails) {
+    const auto context = makeArgbContext(8, 8);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    CGContextFillRect(context, CGRectMake(-1e300, -1e300, 2e300, 2e300));
+    EXPECT_EQ(alphaAt(context, 4, 4), 255);
+    CGContextClearRect(context, CGRectMake(0, 0, 8, 8));
+    CGContextFillRect(context, CGRectMake(nan, 0, 4, 4));
+    CGContextAddArc(context, 4, 4, nan, 0, 1, 0);
+    CGContextFillPath(context);
+    CGContextSetShadowWithColor(context, {1e9, 1e9}, 1e12, opaqueBlack());
+    CGContextFillRect(context, CGRectMake(2, 2, 2, 2));
+    CGContextScaleCTM(context, 0, 0);  // singular: strokes, images and gradients are skipped
+    CGContextStrokeRect(context, CGRectMake(0, 0, 4, 4));
+    CGContextDrawImage(context, CGRectMake(0, 0, 4, 4), solidImage(1, 1, 0xffffffff));
+    EXPECT_EQ(alphaAt(context, 0, 0), 0);
 }
 
 }  // namespace

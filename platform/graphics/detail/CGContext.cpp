@@ -281,7 +281,9 @@ void CGContext::paint(CoverageMask coverage, PixmanImage source) {
 // shadow colour beneath it; like the shape, it is cut by the clip.
 void CGContext::paintShadow(const CoverageMask& coverage, pixman_image_t* source) {
     const detail::Shadow& shadow = state_.shadow;
-    const CGFloat sigma = shadow.blur * baseScale_ / 2;
+    // Beyond this the shadow is a faint haze anyway; the cap keeps the work and memory bounded.
+    constexpr CGFloat kMaximumSigma = 256;
+    const CGFloat sigma = std::min(shadow.blur * baseScale_ / 2, kMaximumSigma);
     const IntRect area = coverage.bounds().inflated(detail::BoxBlur::marginFor(sigma));
     CoverageMask mask(area);
     pixman_image_composite32(PIXMAN_OP_SRC, source, coverage.image(), mask.image(), area.x, area.y,

@@ -10,6 +10,13 @@ CoverageMask::CoverageMask(IntRect bounds, uint8_t value) : bounds_(bounds) {
     // Cairo refuses zero-sized surfaces' data; keep one pixel behind an empty mask.
     const int width = std::max(bounds_.width, 1), height = std::max(bounds_.height, 1);
     surface_.reset(cairo_image_surface_create(CAIRO_FORMAT_A8, width, height));
+    if (cairo_surface_status(surface_.get()) != CAIRO_STATUS_SUCCESS) {
+        // Out of memory: an empty mask draws nothing rather than letting pixman allocate a
+        // buffer Cairo does not know about.
+        bounds_ = {};
+        surface_.reset(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+        value = 0;
+    }
     cairo_surface_flush(surface_.get());
     image_.reset(pixman_image_create_bits(PIXMAN_a8, width, height,
                                           reinterpret_cast<uint32_t*>(data()), stride()));
