@@ -7,6 +7,7 @@ packages=(
     libplist-dev libglib2.0-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libcairo2-dev libpixman-1-dev libpango1.0-dev fonts-urw-base35 fonts-liberation2
+    libsleef-dev
 )
 
 missing=()
