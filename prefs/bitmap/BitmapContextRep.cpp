@@ -24,8 +24,7 @@ BitmapContextRep::BitmapContextRep(const CGContextRef& context) {
 }
 
 void BitmapContextRep::setContext(const CGContextRef& context) {
-    if (context == context_)
-        return;
+    if (context == context_) return;
     NSAssert(!context || hasCreatorLayout(context), "Context must be a 32-bit ARGB bitmap.");
     context_ = context;
     bitmapData_ = static_cast<uint8_t*>(CGBitmapContextGetData(context));

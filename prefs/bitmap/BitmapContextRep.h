@@ -53,11 +53,10 @@ class BitmapContextRep : public NSObject, public BitmapContextRepProtocol {
     }
     CGImageRef CGImage() override;
 
-  protected:
+protected:
     template <class Rep>
     static std::shared_ptr<Rep> withSize(BMPoint size) {
-        if (size.x == 0 || size.y == 0)
-            return nullptr;
+        if (size.x == 0 || size.y == 0) return nullptr;
         return std::make_shared<Rep>(CGContextCreator::newARGBBitmapContextWithSize(
             CGSizeMake(static_cast<CGFloat>(size.x), static_cast<CGFloat>(size.y))));
     }
@@ -67,7 +66,7 @@ class BitmapContextRep : public NSObject, public BitmapContextRepProtocol {
             CGContextCreator::newARGBBitmapContextWithImage(CGImageFromImage(image)));
     }
 
-  private:
+private:
     // Memory order A,R,G,B; a pixel starts at (x + width × y) × 4.
     uint8_t* pixelBytes(BMPoint point) const {
         NSAssert(point.x >= 0 && point.x < width_, "Point must be within bitmap.");

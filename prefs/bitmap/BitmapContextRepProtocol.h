@@ -8,7 +8,7 @@
 
 // What the manipulators reach through a rep: its context, size, raw pixels and snapshot.
 class BitmapContextRepProtocol {
-  public:
+public:
     virtual ~BitmapContextRepProtocol() = default;
 
     virtual CGContextRef context() const = 0;

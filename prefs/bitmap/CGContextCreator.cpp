@@ -24,8 +24,7 @@ struct OwnedBitmap {
 // As the device converts: negative and NaN sides become 0, huge ones saturate.
 uint64_t pixelCount(CGFloat side) {
     const CGFloat rounded = std::round(side);
-    if (!(rounded > 0))
-        return 0;
+    if (!(rounded > 0)) return 0;
     return rounded < 0x1p32 ? static_cast<uint64_t>(rounded) : uint64_t{1} << 32;
 }
 
@@ -70,7 +69,6 @@ CGContextRef CGContextCreator::newARGBBitmapContextWithSize(CGSize size) {
 CGContextRef CGContextCreator::newARGBBitmapContextWithImage(const CGImageRef& image) {
     const size_t width = CGImageGetWidth(image), height = CGImageGetHeight(image);
     CGContextRef context = createContext(width, height);
-    if (context)
-        CGContextDrawImage(context, CGRectMake(0, 0, width, height), image);
+    if (context) CGContextDrawImage(context, CGRectMake(0, 0, width, height), image);
     return context;
 }

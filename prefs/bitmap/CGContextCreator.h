@@ -7,7 +7,7 @@
 // The returned context owns its buffer, which lives exactly as long as the context. Failures are
 // logged and give null.
 class CGContextCreator {
-  public:
+public:
     // Each side rounded to the nearest whole number, halves away from zero. Transparent.
     static CGContextRef newARGBBitmapContextWithSize(CGSize size);
     // The image's pixel size, with the image drawn into it.

@@ -7,17 +7,9 @@
 #include "platform/foundation/SystemLog.h"
 #include "platform/graphics/UIImage.h"
 #include "prefs/bitmap/ImageBitmapRep.h"
+#include "tests/bitmap/BitmapProbe.h"
 
 namespace {
-
-using Raw = std::array<uint8_t, 4>;
-
-// The stored bytes as they lie in memory: A, R, G, B.
-Raw memoryAt(const std::shared_ptr<ImageBitmapRep>& rep, BMPoint point) {
-    const auto* bytes = static_cast<const uint8_t*>(CGBitmapContextGetData(rep->context())) +
-                        (point.x + rep->bitmapSize().x * point.y) * 4;
-    return {bytes[0], bytes[1], bytes[2], bytes[3]};
-}
 
 std::shared_ptr<ImageBitmapRep> makeRep(int64_t width, int64_t height) {
     auto rep = ImageBitmapRep::initWithSize(BMPointMake(width, height));
@@ -60,8 +52,7 @@ TEST(ImageBitmapRepPixels, RejectsPointsOutsideTheBitmapWithoutTouchingIt) {
     }
     rep->setPixel_atPoint(white, {3, 2});
     EXPECT_EQ(memoryAt(rep, {3, 2}), (Raw{255, 255, 255, 255}));
-    for (int64_t i = 0; i < 11; ++i)
-        EXPECT_EQ(memoryAt(rep, {i % 4, i / 4}), (Raw{0, 0, 0, 0}));
+    for (int64_t i = 0; i < 11; ++i) EXPECT_EQ(memoryAt(rep, {i % 4, i / 4}), (Raw{0, 0, 0, 0}));
     try {
         rep->setPixel_atPoint(white, {4, 0});
     } catch (const AssertionFailure& failure) {
