@@ -3,13 +3,15 @@
 #include <vector>
 
 #include "sim/DefaultsCommand.h"
+#include "sim/WheelCommand.h"
 
 namespace {
 
 constexpr char kUsage[] =
     "usage: plakko-sim COMMAND [ARGUMENTS]\n"
     "commands:\n"
-    "  defaults   read, write and delete preference domains of the simulated device\n";
+    "  defaults   read, write and delete preference domains of the simulated device\n"
+    "  wheel      write the colour wheel bitmap of a wheel view as a PNG file\n";
 
 }  // namespace
 
@@ -23,6 +25,8 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     if (command == "defaults")
         return runDefaultsCommand(args, std::cout, std::cerr);
+    if (command == "wheel")
+        return runWheelCommand(args, std::cout, std::cerr);
     std::cerr << "plakko-sim: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
 }

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 
 #include "platform/foundation/NSAssertionHandler.h"
+#include "platform/graphics/PNGCodec.h"
 #include "prefs/bitmap/ImageBitmapRep.h"
 #include "prefs/colorpicker/ColorFunctions.h"
 #include "prefs/colorpicker/WheelGenerateOperation.h"
@@ -70,6 +73,28 @@ TEST(WheelGenerateOperation, RedRightWhiteCentreHueCounterClockwiseSaturatedCorn
         const uint8_t* p = bytes + 4 * k;
         ASSERT_EQ(p[0], 255) << k;
         ASSERT_EQ(std::max({p[1], p[2], p[3]}), 255) << k;
+    }
+}
+
+// Checked by eye when it was made: red right, yellow-green up, cyan left, violet down, white
+// centre. The vector and scalar paths may differ by a step where an angle differs by an ulp.
+TEST(WheelGenerateOperation, MatchesTheReferenceImage) {
+    const auto reference = PNGCodec::readFile(
+        (std::filesystem::path(__FILE__).parent_path() / "wheel-96px-padding-22.png").string());
+    ASSERT_NE(reference, nullptr);
+    const CGImageRef wheel = render(96, 22)->CGImage();
+    ASSERT_EQ(CGImageGetWidth(wheel), CGImageGetWidth(reference));
+    ASSERT_EQ(CGImageGetHeight(wheel), CGImageGetHeight(reference));
+    for (size_t y = 0; y < 96; ++y) {
+        for (size_t x = 0; x < 96; ++x) {
+            const uint32_t a = wheel->pixelAt(x, y), b = reference->pixelAt(x, y);
+            for (int shift = 0; shift < 32; shift += 8) {
+                ASSERT_LE(std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                   static_cast<int>((b >> shift) & 0xFF)),
+                          1)
+                    << x << "," << y;
+            }
+        }
     }
 }
 
