@@ -8,7 +8,7 @@
 // class body; it leaves the access at public. The class defines `classObject()` in its source file
 // with `defineClass`.
 #define RUNTIME_CLASS(ClassName)         \
-  public:                                \
+public:                                  \
     static Class classObject();          \
     Class objectClass() const override { \
         return classObject();            \
@@ -16,7 +16,7 @@
 
 // Root of every object the runtime can name, message and hook. Always owned by std::shared_ptr.
 class NSObject : public std::enable_shared_from_this<NSObject> {
-  public:
+public:
     static Class classObject();
     virtual Class objectClass() const { return classObject(); }
 
@@ -25,6 +25,6 @@ class NSObject : public std::enable_shared_from_this<NSObject> {
     NSObject& operator=(const NSObject&) = delete;
     virtual ~NSObject() = default;
 
-    bool respondsToSelector(SEL selector) const;
+    virtual bool respondsToSelector(SEL selector) const;
     bool isKindOfClass(Class cls) const;
 };

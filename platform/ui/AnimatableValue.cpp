@@ -24,8 +24,7 @@ CATransform3D lerp(const CATransform3D& a, const CATransform3D& b, double t) {
     using Elements = std::array<CGFloat, 16>;
     const auto from = std::bit_cast<Elements>(a), to = std::bit_cast<Elements>(b);
     Elements result;
-    for (std::size_t i = 0; i < result.size(); ++i)
-        result[i] = lerp(from[i], to[i], t);
+    for (std::size_t i = 0; i < result.size(); ++i) result[i] = lerp(from[i], to[i], t);
     return std::bit_cast<CATransform3D>(result);
 }
 
@@ -33,8 +32,7 @@ CATransform3D lerp(const CATransform3D& a, const CATransform3D& b, double t) {
 
 AnimatableValue interpolate(const AnimatableValue& from, const AnimatableValue& to,
                             double progress) {
-    if (from.index() != to.index())
-        return to;
+    if (from.index() != to.index()) return to;
     return std::visit(
         [&](const auto& start) -> AnimatableValue {
             using T = std::decay_t<decltype(start)>;

@@ -46,18 +46,15 @@ std::shared_ptr<CAKeyframeAnimation> CAKeyframeAnimation::animationWithKeyPath(
 
 AnimatableValue CAKeyframeAnimation::valueAt(double timeFraction, const AnimatableValue&,
                                              const AnimatableValue& to) const {
-    if (values_.empty())
-        return to;
-    if (values_.size() == 1)
-        return values_.front();
+    if (values_.empty()) return to;
+    if (values_.size() == 1) return values_.front();
     const double progress = progressAt(timeFraction);
     const size_t last = values_.size() - 1;
     auto keyTime = [&](size_t i) {
         return keyTimes_.size() == values_.size() ? keyTimes_[i] : static_cast<double>(i) / last;
     };
     size_t segment = 0;
-    while (segment + 1 < last && progress > keyTime(segment + 1))
-        ++segment;
+    while (segment + 1 < last && progress > keyTime(segment + 1)) ++segment;
     const double start = keyTime(segment), end = keyTime(segment + 1);
     const double local = end > start ? (progress - start) / (end - start) : 1.0;
     return interpolate(values_[segment], values_[segment + 1], std::clamp(local, 0.0, 1.0));

@@ -15,19 +15,21 @@ class SpringTiming;
 // Told when an animation added to a layer stops: finished when it ran to its end, not finished
 // when it was removed or replaced before that.
 class CAAnimationDelegate {
-  public:
+public:
     virtual ~CAAnimationDelegate() = default;
     virtual void animationDidStop_finished(CAAnimation* animation, bool finished) = 0;
 };
 
-enum class CAFillMode { Removed, Forwards };
+// Whether an animation's values hold outside its active time: before it starts (backwards, for a
+// delayed animation) and after it ends (forwards, when it is not removed on completion).
+enum class CAFillMode { Removed, Forwards, Backwards, Both };
 
 // An animation of one key path of a layer. Its timing: it starts `beginTime` seconds after the
 // transaction that added it commits, runs `duration` seconds (0: the platform's 0.25) through its
 // timing function, and then is removed, or stays in force when not removed on completion with
 // the forwards fill mode. The delegate is not owned.
 class CAAnimation : public NSObject {
-  public:
+public:
     const std::string& keyPath() const { return keyPath_; }
     void setKeyPath(std::string keyPath) { keyPath_ = std::move(keyPath); }
     double duration() const { return duration_; }
@@ -54,7 +56,7 @@ class CAAnimation : public NSObject {
     virtual AnimatableValue valueAt(double timeFraction, const AnimatableValue& from,
                                     const AnimatableValue& to) const = 0;
 
-  private:
+private:
     std::string keyPath_;
     double duration_ = 0;
     double beginTime_ = 0;
@@ -66,7 +68,7 @@ class CAAnimation : public NSObject {
 
 // From `fromValue` (else the value when added) to `toValue` (else the model value).
 class CABasicAnimation : public CAAnimation {
-  public:
+public:
     static std::shared_ptr<CABasicAnimation> animationWithKeyPath(std::string keyPath);
 
     const std::optional<AnimatableValue>& fromValue() const { return fromValue_; }
@@ -77,28 +79,28 @@ class CABasicAnimation : public CAAnimation {
     AnimatableValue valueAt(double timeFraction, const AnimatableValue& from,
                             const AnimatableValue& to) const override;
 
-  private:
+private:
     std::optional<AnimatableValue> fromValue_;
     std::optional<AnimatableValue> toValue_;
 };
 
 // A basic animation whose progress is a damped spring instead of a timing curve.
 class CASpringAnimation : public CABasicAnimation {
-  public:
+public:
     static std::shared_ptr<CASpringAnimation> animationWithKeyPath(std::string keyPath,
                                                                    double dampingRatio,
                                                                    double initialVelocity,
                                                                    double duration);
     double progressAt(double timeFraction) const override;
 
-  private:
+private:
     std::shared_ptr<SpringTiming> spring_;
 };
 
 // Through `values`, at `keyTimes` (fractions of the duration, one per value; evenly spaced when
 // empty).
 class CAKeyframeAnimation : public CAAnimation {
-  public:
+public:
     static std::shared_ptr<CAKeyframeAnimation> animationWithKeyPath(std::string keyPath);
 
     const std::vector<AnimatableValue>& values() const { return values_; }
@@ -108,7 +110,7 @@ class CAKeyframeAnimation : public CAAnimation {
     AnimatableValue valueAt(double timeFraction, const AnimatableValue& from,
                             const AnimatableValue& to) const override;
 
-  private:
+private:
     std::vector<AnimatableValue> values_;
     std::vector<double> keyTimes_;
 };

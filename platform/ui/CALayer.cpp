@@ -51,8 +51,7 @@ std::shared_ptr<CALayer> CALayer::layer() {
 
 CALayer::~CALayer() {
     NSRunLoop::mainRunLoop().removeTimersTagged(this);
-    for (const auto& sublayer : sublayers_)
-        sublayer->superlayer_.reset();
+    for (const auto& sublayer : sublayers_) sublayer->superlayer_.reset();
 }
 
 std::uint64_t CALayer::changeCount() {
@@ -68,8 +67,7 @@ void CALayer::setBounds(CGRect bounds) {
     const CGRect old = bounds_;
     bounds_ = bounds;
     if (old.size != bounds.size) {
-        if (needsDisplayOnBoundsChange_)
-            setNeedsDisplay();
+        if (needsDisplayOnBoundsChange_) setNeedsDisplay();
         setNeedsLayout();
     }
     didChangeValue("bounds", old);
@@ -148,8 +146,7 @@ void CALayer::setContents(CGImageRef contents) {
 }
 
 void CALayer::setContentsScale(CGFloat scale) {
-    if (scale != contentsScale_)
-        needsDisplay_ = true;
+    if (scale != contentsScale_) needsDisplay_ = true;
     contentsScale_ = scale;
     noteChange();
 }
@@ -186,15 +183,13 @@ void CALayer::addSublayer(const std::shared_ptr<CALayer>& layer) {
 }
 
 void CALayer::insertSublayer_atIndex(const std::shared_ptr<CALayer>& layer, size_t index) {
-    if (!layer || layer.get() == this)
-        return;
+    if (!layer || layer.get() == this) return;
     const std::shared_ptr<CALayer> keep = layer;  // removal below may drop the last owner
     if (keep->superlayer().get() == this) {
         auto it = std::find(sublayers_.begin(), sublayers_.end(), keep);
         const size_t current = static_cast<size_t>(it - sublayers_.begin());
         sublayers_.erase(it);
-        if (index > current)
-            --index;
+        if (index > current) --index;
     } else {
         keep->removeFromSuperlayer();
     }
@@ -207,8 +202,7 @@ void CALayer::insertSublayer_atIndex(const std::shared_ptr<CALayer>& layer, size
 
 void CALayer::removeFromSuperlayer() {
     auto parent = superlayer();
-    if (!parent)
-        return;
+    if (!parent) return;
     superlayer_.reset();
     auto& siblings = parent->sublayers_;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), shared_from_this()),
@@ -224,8 +218,7 @@ void CALayer::setNeedsDisplay() {
 }
 
 void CALayer::drawInContext(const CGContextRef& context) {
-    if (auto owner = delegate())
-        owner->drawLayer_inContext(this, context);
+    if (auto owner = delegate()) owner->drawLayer_inContext(this, context);
 }
 
 bool CALayer::drawsContent() const {
@@ -234,22 +227,18 @@ bool CALayer::drawsContent() const {
 }
 
 CGImageRef CALayer::backingImage() {
-    if (!drawsContent())
-        return nullptr;
+    if (!drawsContent()) return nullptr;
     const size_t width = static_cast<size_t>(std::ceil(bounds_.size.width * contentsScale_));
     const size_t height = static_cast<size_t>(std::ceil(bounds_.size.height * contentsScale_));
-    if (width == 0 || height == 0)
-        return nullptr;
+    if (width == 0 || height == 0) return nullptr;
     const bool sizeChanged = backingImage_ && (CGImageGetWidth(backingImage_) != width ||
                                                CGImageGetHeight(backingImage_) != height);
-    if (backingImage_ && !needsDisplay_ && !sizeChanged)
-        return backingImage_;
+    if (backingImage_ && !needsDisplay_ && !sizeChanged) return backingImage_;
     needsDisplay_ = false;
     CGContextRef context = UIGraphicsCreateDrawingContext(
         nullptr, width, height, 0, contentsScale_,
         opaque_ ? BitmapOpacity::Opaque : BitmapOpacity::Transparent);
-    if (!context)
-        return backingImage_ = nullptr;
+    if (!context) return backingImage_ = nullptr;
     CGContextTranslateCTM(context, -bounds_.origin.x, -bounds_.origin.y);
     UIGraphicsPushContext(context);
     drawInContext(context);
@@ -267,13 +256,11 @@ void CALayer::layoutIfNeeded() {
         layoutSublayers();
     }
     const auto children = sublayers_;  // layout may change the tree
-    for (const auto& sublayer : children)
-        sublayer->layoutIfNeeded();
+    for (const auto& sublayer : children) sublayer->layoutIfNeeded();
 }
 
 void CALayer::layoutSublayers() {
-    if (auto owner = delegate())
-        owner->layoutSublayersOfLayer(this);
+    if (auto owner = delegate()) owner->layoutSublayersOfLayer(this);
 }
 
 void CALayer::setTransition(std::shared_ptr<LayerTransition> transition) {
@@ -285,28 +272,23 @@ void CALayer::setTransition(std::shared_ptr<LayerTransition> transition) {
 
 void CALayer::didChangeValue(std::string_view key, const AnimatableValue& oldValue) {
     noteChange();
-    if (CATransaction::disableActions())
-        return;
+    if (CATransaction::disableActions()) return;
     CALayerDelegate::ActionResult action;
-    if (auto owner = delegate())
-        action = owner->actionForLayer_forKey(this, key, oldValue);
+    if (auto owner = delegate()) action = owner->actionForLayer_forKey(this, key, oldValue);
     std::shared_ptr<CAAnimation> animation = action.animation;
-    if (action.action == CALayerDelegate::Action::None)
-        return;
+    if (action.action == CALayerDelegate::Action::None) return;
     if (action.action == CALayerDelegate::Action::Default) {
         auto implicit = CABasicAnimation::animationWithKeyPath(std::string(key));
         implicit->setDuration(CATransaction::animationDuration());
         implicit->setFromValue(presentationValue(key, oldValue));
         animation = implicit;
     }
-    if (animation)
-        addAnimation_forKey(animation, std::string(key));
+    if (animation) addAnimation_forKey(animation, std::string(key));
 }
 
 void CALayer::addAnimation_forKey(const std::shared_ptr<CAAnimation>& animation,
                                   const std::string& key) {
-    if (!animation)
-        return;
+    if (!animation) return;
     const std::string recordKey =
         key.empty() ? "animation-" + std::to_string(nextAnimationId) : key;
     AnimatableValue from =
@@ -324,17 +306,14 @@ void CALayer::addAnimation_forKey(const std::shared_ptr<CAAnimation>& animation,
     std::weak_ptr<CALayer> weakSelf = std::static_pointer_cast<CALayer>(shared_from_this());
     CATransaction::whenCommitted([weakSelf, id](double now) {
         auto self = weakSelf.lock();
-        if (!self)
-            return;
+        if (!self) return;
         auto record = std::find_if(self->animations_.begin(), self->animations_.end(),
                                    [id](const AnimationRecord& r) { return r.id == id; });
-        if (record == self->animations_.end() || record->beginTime)
-            return;
+        if (record == self->animations_.end() || record->beginTime) return;
         record->beginTime = now + record->animation->beginTime();
         const double end = *record->beginTime + record->animation->effectiveDuration();
         record->timer = NSRunLoop::mainRunLoop().addTimer(end, self.get(), [weakSelf, id] {
-            if (auto layer = weakSelf.lock())
-                layer->finishAnimation(id);
+            if (auto layer = weakSelf.lock()) layer->finishAnimation(id);
         });
     });
 }
@@ -342,27 +321,23 @@ void CALayer::addAnimation_forKey(const std::shared_ptr<CAAnimation>& animation,
 void CALayer::finishAnimation(std::uint64_t id) {
     auto record = std::find_if(animations_.begin(), animations_.end(),
                                [id](const AnimationRecord& r) { return r.id == id; });
-    if (record == animations_.end())
-        return;
+    if (record == animations_.end()) return;
     record->finished = true;
     record->timer = 0;
     auto animation = record->animation;
-    if (animation->isRemovedOnCompletion())
-        animations_.erase(record);
+    if (animation->isRemovedOnCompletion()) animations_.erase(record);
     noteChange();
     if (auto delegate = animation->delegate())
         delegate->animationDidStop_finished(animation.get(), true);
 }
 
 void CALayer::stopRecord(std::vector<AnimationRecord>::iterator record, bool finished) {
-    if (record->timer != 0)
-        NSRunLoop::mainRunLoop().removeTimer(record->timer);
+    if (record->timer != 0) NSRunLoop::mainRunLoop().removeTimer(record->timer);
     auto animation = record->animation;
     const bool toldAlready = record->finished;
     animations_.erase(record);
     noteChange();
-    if (toldAlready)
-        return;
+    if (toldAlready) return;
     // The platform tells delegates of removed animations afterwards, not in the middle of the call.
     DispatchQueue::main().async([animation, finished] {
         if (auto delegate = animation->delegate())
@@ -372,29 +347,25 @@ void CALayer::stopRecord(std::vector<AnimationRecord>::iterator record, bool fin
 
 std::shared_ptr<CAAnimation> CALayer::animationForKey(std::string_view key) const {
     for (const auto& record : animations_) {
-        if (record.key == key)
-            return record.animation;
+        if (record.key == key) return record.animation;
     }
     return nullptr;
 }
 
 std::vector<std::string> CALayer::animationKeys() const {
     std::vector<std::string> keys;
-    for (const auto& record : animations_)
-        keys.push_back(record.key);
+    for (const auto& record : animations_) keys.push_back(record.key);
     return keys;
 }
 
 void CALayer::removeAnimationForKey(std::string_view key) {
     auto record = std::find_if(animations_.begin(), animations_.end(),
                                [&](const AnimationRecord& r) { return r.key == key; });
-    if (record != animations_.end())
-        stopRecord(record, false);
+    if (record != animations_.end()) stopRecord(record, false);
 }
 
 void CALayer::removeAllAnimations() {
-    while (!animations_.empty())
-        stopRecord(animations_.begin(), false);
+    while (!animations_.empty()) stopRecord(animations_.begin(), false);
 }
 
 bool CALayer::hasRunningAnimations() const {
@@ -406,16 +377,11 @@ bool CALayer::hasRunningAnimations() const {
 // Presentation
 
 std::optional<AnimatableValue> CALayer::modelValueForKeyPath(std::string_view keyPath) const {
-    if (keyPath == "opacity")
-        return static_cast<double>(opacity_);
-    if (keyPath == "position")
-        return position_;
-    if (keyPath == "bounds")
-        return bounds_;
-    if (keyPath == "transform")
-        return transform_;
-    if (keyPath == kScaleKeyPath)
-        return static_cast<double>(CATransform3DGetScale(transform_));
+    if (keyPath == "opacity") return static_cast<double>(opacity_);
+    if (keyPath == "position") return position_;
+    if (keyPath == "bounds") return bounds_;
+    if (keyPath == "transform") return transform_;
+    if (keyPath == kScaleKeyPath) return static_cast<double>(CATransform3DGetScale(transform_));
     return std::nullopt;
 }
 
@@ -426,8 +392,7 @@ std::optional<AnimatableValue> CALayer::presentationValueForKeyPath(
         return static_cast<double>(CATransform3DGetScale(transform));
     }
     auto model = modelValueForKeyPath(keyPath);
-    if (!model)
-        return std::nullopt;
+    if (!model) return std::nullopt;
     return presentationValue(keyPath, *model);
 }
 
@@ -435,15 +400,17 @@ AnimatableValue CALayer::presentationValue(std::string_view keyPath, AnimatableV
     const double now = NSDate::now();
     for (const auto& record : animations_) {
         const CAAnimation& animation = *record.animation;
-        if (baseKeyPath(animation.keyPath()) != keyPath)
-            continue;
+        if (baseKeyPath(animation.keyPath()) != keyPath) continue;
         const double begin = record.beginTime.value_or(now);
+        const CAFillMode fill = animation.fillMode();
         double fraction = (now - begin) / animation.effectiveDuration();
-        if (fraction < 0)
-            continue;
+        if (fraction < 0) {
+            if (fill != CAFillMode::Backwards && fill != CAFillMode::Both) continue;
+            fraction = 0;
+        }
         if (record.finished || fraction >= 1) {
-            if (animation.fillMode() != CAFillMode::Forwards || animation.isRemovedOnCompletion())
-                continue;
+            const bool holds = fill == CAFillMode::Forwards || fill == CAFillMode::Both;
+            if (!holds || animation.isRemovedOnCompletion()) continue;
             fraction = 1;
         }
         if (animation.keyPath() == kScaleKeyPath) {
@@ -459,8 +426,7 @@ AnimatableValue CALayer::presentationValue(std::string_view keyPath, AnimatableV
 }
 
 LayerPresentation CALayer::presentation() const {
-    if (animations_.empty())
-        return {bounds_, position_, anchorPoint_, transform_, opacity_};
+    if (animations_.empty()) return {bounds_, position_, anchorPoint_, transform_, opacity_};
     return {std::get<CGRect>(presentationValue("bounds", bounds_)),
             std::get<CGPoint>(presentationValue("position", position_)), anchorPoint_,
             std::get<CATransform3D>(presentationValue("transform", transform_)),

@@ -21,7 +21,7 @@ struct LayerTransition;
 // What a layer asks of the object that manages it (a view): to draw its contents, to lay out its
 // sublayers, and which animation, if any, a property change should make.
 class CALayerDelegate {
-  public:
+public:
     enum class Action { Default, None, Animation };
     struct ActionResult {
         Action action = Action::Default;
@@ -55,7 +55,7 @@ struct LayerPresentation {
 // superlayer, its delegate and animation delegates are not owned. Layers always live in a
 // std::shared_ptr. Main thread only.
 class CALayer : public NSObject {
-  public:
+public:
     static std::shared_ptr<CALayer> layer();
     CALayer() = default;
     ~CALayer() override;
@@ -146,11 +146,11 @@ class CALayer : public NSObject {
     // tell when a frame would be the same as the last.
     static std::uint64_t changeCount();
 
-  protected:
+protected:
     // Asks for the action of a change of `key` and starts it.
     void didChangeValue(std::string_view key, const AnimatableValue& oldValue);
 
-  private:
+private:
     struct AnimationRecord;
     static void noteChange();
     void finishAnimation(std::uint64_t id);

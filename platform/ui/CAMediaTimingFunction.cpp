@@ -14,14 +14,11 @@ double bezier(double t, double p1, double p2) {
 
 std::shared_ptr<CAMediaTimingFunction> CAMediaTimingFunction::functionWithName(
     std::string_view name) {
-    if (name == kCAMediaTimingFunctionEaseIn)
-        return functionWithControlPoints(0.42, 0, 1, 1);
-    if (name == kCAMediaTimingFunctionEaseOut)
-        return functionWithControlPoints(0, 0, 0.58, 1);
+    if (name == kCAMediaTimingFunctionEaseIn) return functionWithControlPoints(0.42, 0, 1, 1);
+    if (name == kCAMediaTimingFunctionEaseOut) return functionWithControlPoints(0, 0, 0.58, 1);
     if (name == kCAMediaTimingFunctionEaseInEaseOut)
         return functionWithControlPoints(0.42, 0, 0.58, 1);
-    if (name == kCAMediaTimingFunctionDefault)
-        return functionWithControlPoints(0.25, 0.1, 0.25, 1);
+    if (name == kCAMediaTimingFunctionDefault) return functionWithControlPoints(0.25, 0.1, 0.25, 1);
     return functionWithControlPoints(0, 0, 1, 1);
 }
 
@@ -39,8 +36,7 @@ double CAMediaTimingFunction::valueAt(double x) const {
     double low = 0, high = 1, t = x;
     for (int i = 0; i < 60; ++i) {
         const double value = bezier(t, x1_, x2_);
-        if (std::fabs(value - x) < 1e-9)
-            break;
+        if (std::fabs(value - x) < 1e-9) break;
         (value < x ? low : high) = t;
         t = (low + high) / 2;
     }

@@ -6,7 +6,7 @@
 // How an animation's progress follows its time: a cubic Bézier from (0, 0) to (1, 1) with two
 // control points, as on the platform.
 class CAMediaTimingFunction {
-  public:
+public:
     static std::shared_ptr<CAMediaTimingFunction> functionWithName(std::string_view name);
     static std::shared_ptr<CAMediaTimingFunction> functionWithControlPoints(double x1, double y1,
                                                                             double x2, double y2);
@@ -14,7 +14,7 @@ class CAMediaTimingFunction {
     // Progress at time fraction `t` in [0, 1].
     double valueAt(double t) const;
 
-  private:
+private:
     CAMediaTimingFunction(double x1, double y1, double x2, double y2)
         : x1_(x1), y1_(y1), x2_(x2), y2_(y2) {}
 

@@ -28,13 +28,11 @@ void commitImplicit() {
     auto pending = std::move(s.onCommit);
     s.onCommit.clear();
     const double now = NSDate::now();
-    for (auto& start : pending)
-        start(now);
+    for (auto& start : pending) start(now);
 }
 
 void openImplicitIfNeeded() {
-    if (!state().frames.empty())
-        return;
+    if (!state().frames.empty()) return;
     state().frames.push_back(Frame{});
     NSRunLoop::mainRunLoop().performAtEndOfTurn(commitImplicit);
 }
@@ -53,8 +51,7 @@ void CATransaction::begin() {
 
 void CATransaction::commit() {
     // Explicit transactions nest in the turn's implicit one, which flushes them all.
-    if (state().frames.size() > 1)
-        state().frames.pop_back();
+    if (state().frames.size() > 1) state().frames.pop_back();
 }
 
 bool CATransaction::disableActions() {

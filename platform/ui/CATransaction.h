@@ -7,7 +7,7 @@
 // own settings. Animations added to layers start when the turn's transaction commits, so
 // everything changed in one turn moves together.
 class CATransaction {
-  public:
+public:
     static void begin();
     static void commit();
 

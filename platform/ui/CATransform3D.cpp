@@ -39,8 +39,7 @@ CATransform3D CATransform3DMakeScale(CGFloat sx, CGFloat sy, CGFloat sz) {
 
 CATransform3D CATransform3DMakeRotation(CGFloat angle, CGFloat x, CGFloat y, CGFloat z) {
     const CGFloat length = std::sqrt(x * x + y * y + z * z);
-    if (length == 0)
-        return CATransform3DIdentity;
+    if (length == 0) return CATransform3DIdentity;
     x /= length;
     y /= length;
     z /= length;
@@ -63,8 +62,7 @@ CATransform3D CATransform3DConcat(const CATransform3D& a, const CATransform3D& b
     Matrix product{};
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 4; ++column) {
-            for (int k = 0; k < 4; ++k)
-                product[row][column] += x[row][k] * y[k][column];
+            for (int k = 0; k < 4; ++k) product[row][column] += x[row][k] * y[k][column];
         }
     }
     return fromMatrix(product);
@@ -89,11 +87,9 @@ CATransform3D CATransform3DInvert(const CATransform3D& t) {
     for (int column = 0; column < 4; ++column) {
         int pivot = column;
         for (int row = column + 1; row < 4; ++row) {
-            if (std::fabs(m[row][column]) > std::fabs(m[pivot][column]))
-                pivot = row;
+            if (std::fabs(m[row][column]) > std::fabs(m[pivot][column])) pivot = row;
         }
-        if (std::fabs(m[pivot][column]) < 1e-12)
-            return t;
+        if (std::fabs(m[pivot][column]) < 1e-12) return t;
         std::swap(m[pivot], m[column]);
         std::swap(inverse[pivot], inverse[column]);
         const CGFloat scale = m[column][column];
@@ -102,8 +98,7 @@ CATransform3D CATransform3DInvert(const CATransform3D& t) {
             inverse[column][k] /= scale;
         }
         for (int row = 0; row < 4; ++row) {
-            if (row == column)
-                continue;
+            if (row == column) continue;
             const CGFloat factor = m[row][column];
             for (int k = 0; k < 4; ++k) {
                 m[row][k] -= factor * m[column][k];
@@ -142,8 +137,7 @@ CGPoint CATransform3DApplyToPoint(const CATransform3D& t, CGPoint p, bool* inFro
     const CGFloat x = p.x * t.m11 + p.y * t.m21 + t.m41;
     const CGFloat y = p.x * t.m12 + p.y * t.m22 + t.m42;
     const CGFloat w = p.x * t.m14 + p.y * t.m24 + t.m44;
-    if (inFront != nullptr)
-        *inFront = w > 0;
+    if (inFront != nullptr) *inFront = w > 0;
     return w != 0 ? CGPoint{x / w, y / w} : CGPoint{x, y};
 }
 

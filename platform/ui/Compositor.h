@@ -15,7 +15,7 @@ class CALayer;
 // to bottom) at the screen's scale. Layer coordinates are points; the roots are positioned in
 // screen points. Main thread only.
 class Compositor {
-  public:
+public:
     Compositor(size_t pixelWidth, size_t pixelHeight, CGFloat scale);
     ~Compositor();
     Compositor(const Compositor&) = delete;
@@ -32,7 +32,7 @@ class Compositor {
     // A copy of the screen as it is now.
     CGImageRef snapshot() const;
 
-  private:
+private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

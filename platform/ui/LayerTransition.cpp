@@ -7,7 +7,6 @@
 double LayerTransition::progressAt(double now) const {
     static const auto easeInEaseOut =
         CAMediaTimingFunction::functionWithName(kCAMediaTimingFunctionEaseInEaseOut);
-    if (duration <= 0)
-        return 1;
+    if (duration <= 0) return 1;
     return easeInEaseOut->valueAt(std::clamp((now - beginTime) / duration, 0.0, 1.0));
 }

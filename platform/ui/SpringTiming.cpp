@@ -33,10 +33,8 @@ double SpringTiming::envelopeAt(double omega, double time) const {
 }
 
 double SpringTiming::progressAt(double elapsed) const {
-    if (elapsed <= 0)
-        return 0;
-    if (elapsed >= duration_)
-        return 1;
+    if (elapsed <= 0) return 0;
+    if (elapsed >= duration_) return 1;
     double displacement;
     if (damping_ >= 1) {
         const double b = velocity_ - omega_;

@@ -5,14 +5,14 @@
 // natural frequency is chosen so that the oscillation has died down to a thousandth of the travel
 // at `duration`; from then on the progress is exactly 1.
 class SpringTiming {
-  public:
+public:
     SpringTiming(double dampingRatio, double initialVelocity, double duration);
 
     // 0 at the start, 1 at the target; may overshoot 1 on the way when underdamped.
     double progressAt(double elapsed) const;
     double naturalFrequency() const { return omega_; }
 
-  private:
+private:
     double envelopeAt(double omega, double time) const;
 
     double damping_;
