@@ -1,0 +1,83 @@
+#include "platform/ui/detail/PixmanImages.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace detail {
+
+namespace {
+
+uint16_t channel16(double value) {
+    // n·257 >> 8 == n: the composite sees exactly the rounded 8-bit value.
+    return static_cast<uint16_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255) * 257);
+}
+
+bool isWhole(double value) {
+    return value == std::floor(value) && std::fabs(value) < 1e9;
+}
+
+// pixman keeps matrices in 16.16 fixed point. Scaling the whole (homogeneous) matrix up keeps
+// the small perspective terms precise while the products stay inside 64 bits.
+bool setTransform(pixman_image_t* image, const Homography& deviceToSource) {
+    constexpr double kLargestEntry = 4096;
+    double largest = 0;
+    for (const auto& row : deviceToSource.m) {
+        for (double v : row) largest = std::max(largest, std::fabs(v));
+    }
+    if (!(largest > 0) || !std::isfinite(largest)) return false;
+    const double factor = deviceToSource.isAffine() ? 1 : kLargestEntry / largest;
+    pixman_f_transform f;
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column)
+            f.m[row][column] = deviceToSource.m[row][column] * factor;
+    }
+    pixman_transform fixed;
+    return pixman_transform_from_pixman_f_transform(&fixed, &f) &&
+           pixman_image_set_transform(image, &fixed);
+}
+
+}  // namespace
+
+PixmanImage wrapImage(const CGImage& image) {
+    auto* pixels = const_cast<uint32_t*>(image.pixels().data());
+    return PixmanImage(pixman_image_create_bits(
+        image.isOpaque() ? PIXMAN_x8r8g8b8 : PIXMAN_a8r8g8b8, static_cast<int>(image.width()),
+        static_cast<int>(image.height()), pixels, static_cast<int>(image.width() * 4)));
+}
+
+PixmanImage solidColor(const std::array<CGFloat, 4>& rgba, double opacity) {
+    const double alpha = std::clamp(rgba[3], 0.0, 1.0) * std::clamp(opacity, 0.0, 1.0);
+    const pixman_color_t color{channel16(rgba[0] * alpha), channel16(rgba[1] * alpha),
+                               channel16(rgba[2] * alpha), channel16(alpha)};
+    return PixmanImage(pixman_image_create_solid_fill(&color));
+}
+
+PixmanImage uniformCoverage(double opacity) {
+    if (opacity >= 1) return nullptr;
+    return solidColor({0, 0, 0, 1}, opacity);
+}
+
+MappedSource unmapped(PixmanImage image) {
+    pixman_image_t* raw = image.get();
+    return {std::move(image), {raw, 0, 0}};
+}
+
+MappedSource mapImage(PixmanImage image, const Homography& imageToDevice, EdgeMode edges) {
+    if (!image) return {};
+    pixman_image_set_repeat(image.get(),
+                            edges == EdgeMode::Tile ? PIXMAN_REPEAT_NORMAL : PIXMAN_REPEAT_PAD);
+    const auto& m = imageToDevice.m;
+    if (imageToDevice.isAxisAligned() && m[0][0] == 1 && m[1][1] == 1 && isWhole(m[0][2]) &&
+        isWhole(m[1][2])) {
+        MappedSource source = unmapped(std::move(image));
+        source.placed.x = static_cast<int>(m[0][2]);
+        source.placed.y = static_cast<int>(m[1][2]);
+        return source;
+    }
+    const auto deviceToImage = imageToDevice.inverted();
+    if (!deviceToImage || !setTransform(image.get(), *deviceToImage)) return {};
+    pixman_image_set_filter(image.get(), PIXMAN_FILTER_BILINEAR, nullptr, 0);
+    return unmapped(std::move(image));
+}
+
+}  // namespace detail
