@@ -44,23 +44,36 @@ void inGroupsOfEight(size_t count, Rows<Inputs> in, uint8_t* out, Group group) {
 }
 
 // Four components in 0…1 to bytes as the bitmap stores them: round(c × 255), halves away from
-// zero (what std::round does; the vector round instruction would round halves to even).
+// zero. Adding the largest double below one half and truncating does exactly that for 0…255;
+// adding one half would round 0.49999999999999994 up, and the vector round instruction rounds
+// halves to even.
 __m128i storedBytes(__m256d component) {
-    const __m256d scaled = _mm256_mul_pd(component, _mm256_set1_pd(255));
-    const __m256d whole = _mm256_round_pd(scaled, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
-    const __m256d roundsUp =
-        _mm256_cmp_pd(_mm256_sub_pd(scaled, whole), _mm256_set1_pd(0.5), _CMP_GE_OQ);
-    return _mm256_cvttpd_epi32(_mm256_add_pd(whole, _mm256_and_pd(roundsUp, _mm256_set1_pd(1))));
+    const __m256d justBelowHalf = _mm256_set1_pd(0x1.fffffffffffffp-2);
+    return _mm256_cvttpd_epi32(
+        _mm256_add_pd(_mm256_mul_pd(component, _mm256_set1_pd(255)), justBelowHalf));
 }
 
 __m256d select(__m256d mask, __m256d ifTrue, __m256d ifFalse) {
     return _mm256_blendv_pd(ifFalse, ifTrue, mask);
 }
 
+// Which candidate byte (p 0, q 1, t 2, v 3) goes to alpha, red, green and blue, by hue sector;
+// sectors past 5 never occur and read as 5.
+constexpr uint32_t pick(uint8_t red, uint8_t green, uint8_t blue) {
+    return 3u | uint32_t{red} << 8 | uint32_t{green} << 16 | uint32_t{blue} << 24;
+}
+const __m256i kSectorPicks =
+    _mm256_setr_epi32(static_cast<int>(pick(3, 2, 0)), static_cast<int>(pick(1, 3, 0)),
+                      static_cast<int>(pick(0, 3, 2)), static_cast<int>(pick(0, 1, 3)),
+                      static_cast<int>(pick(2, 0, 3)), static_cast<int>(pick(3, 0, 1)),
+                      static_cast<int>(pick(3, 0, 1)), static_cast<int>(pick(3, 0, 1)));
+
 // Four wheel pixels, as StoreWheelPixelsScalar computes them: the same double-precision steps in
-// the same order, so the same bytes. Gives them as 32-bit words whose little-endian bytes are
-// alpha, red, green, blue.
-__m128i wheelPixels(__m128 angle, __m128 distance, __m256d radius, bool saturateAll) {
+// the same order, so the same bytes. Each pixel's colour is v, p, q or t per component, so the
+// four are turned into bytes once and a per-pixel byte shuffle picks them by sector. Gives 32-bit
+// words whose little-endian bytes are alpha, red, green, blue.
+[[gnu::always_inline]] inline __m128i wheelPixels(__m128 angle, __m128 distance, __m256d radius,
+                                                  bool saturateAll) {
     const __m256d zero = _mm256_setzero_pd(), one = _mm256_set1_pd(1);
     const __m256d twoPi = _mm256_set1_pd(2 * std::numbers::pi);
 
@@ -74,31 +87,24 @@ __m128i wheelPixels(__m128 angle, __m128 distance, __m256d radius, bool saturate
         select(_mm256_cmp_pd(hue, one, _CMP_EQ_OQ), zero, _mm256_mul_pd(hue, _mm256_set1_pd(6)));
     const __m256d sector = _mm256_round_pd(h6, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
     const __m256d f = _mm256_sub_pd(h6, sector);
-    // Brightness is 1, so v·(…) is the bracket itself.
-    const __m256d v = one;
+    // Brightness is 1, so v is 1 (byte 255) and v·(…) is the bracket itself.
     const __m256d p = _mm256_sub_pd(one, s);
     const __m256d q = _mm256_sub_pd(one, _mm256_mul_pd(s, f));
     const __m256d t = _mm256_sub_pd(one, _mm256_mul_pd(s, _mm256_sub_pd(one, f)));
+    const __m128i candidates =
+        _mm_or_si128(_mm_or_si128(storedBytes(p), _mm_slli_epi32(storedBytes(q), 8)),
+                     _mm_or_si128(_mm_slli_epi32(storedBytes(t), 16), _mm_set1_epi32(0xFF << 24)));
 
-    __m256d in[5];
-    for (int n = 0; n < 5; ++n)
-        in[n] = _mm256_cmp_pd(sector, _mm256_set1_pd(n), _CMP_EQ_OQ);
-    // Sectors 0…4 by hue; anything else (5) is v, p, q.
-    const __m256d red =
-        select(in[0], v, select(in[1], q, select(in[2], p, select(in[3], p, select(in[4], t, v)))));
-    const __m256d green =
-        select(in[0], t, select(in[1], v, select(in[2], v, select(in[3], q, select(in[4], p, p)))));
-    const __m256d blue =
-        select(in[0], p, select(in[1], p, select(in[2], t, select(in[3], v, select(in[4], v, q)))));
-
-    return _mm_or_si128(_mm_or_si128(_mm_set1_epi32(0xFF), _mm_slli_epi32(storedBytes(red), 8)),
-                        _mm_or_si128(_mm_slli_epi32(storedBytes(green), 16),
-                                     _mm_slli_epi32(storedBytes(blue), 24)));
+    const __m128i picks = _mm256_castsi256_si128(_mm256_permutevar8x32_epi32(
+        kSectorPicks, _mm256_castsi128_si256(_mm256_cvttpd_epi32(sector))));
+    // Each pixel shuffles within its own four bytes.
+    const __m128i fromOwnWord = _mm_setr_epi32(0, 0x04040404, 0x08080808, 0x0C0C0C0C);
+    return _mm_shuffle_epi8(candidates, _mm_add_epi32(picks, fromOwnWord));
 }
 
 }  // namespace
 
-void atan2fAVX2(float* z, const float* y, const float* x, size_t count) {
+[[gnu::flatten]] void atan2fAVX2(float* z, const float* y, const float* x, size_t count) {
     inGroupsOfEight<sizeof(float)>(
         count, Rows<2>{y, x}, reinterpret_cast<uint8_t*>(z), [](const Rows<2>& in, uint8_t* out) {
             _mm256_storeu_ps(reinterpret_cast<float*>(out),
@@ -106,7 +112,7 @@ void atan2fAVX2(float* z, const float* y, const float* x, size_t count) {
         });
 }
 
-void distanceAVX2(const float* a, const float* b, float* c, size_t count) {
+[[gnu::flatten]] void distanceAVX2(const float* a, const float* b, float* c, size_t count) {
     inGroupsOfEight<sizeof(float)>(
         count, Rows<2>{a, b}, reinterpret_cast<uint8_t*>(c), [](const Rows<2>& in, uint8_t* out) {
             const __m256 x = _mm256_loadu_ps(in[0]), y = _mm256_loadu_ps(in[1]);
@@ -116,8 +122,8 @@ void distanceAVX2(const float* a, const float* b, float* c, size_t count) {
         });
 }
 
-void storeWheelPixelsAVX2(const float* angle, const float* distance, size_t count,
-                          double usableRadius, uint8_t* argb) {
+[[gnu::flatten]] void storeWheelPixelsAVX2(const float* angle, const float* distance, size_t count,
+                                           double usableRadius, uint8_t* argb) {
     const __m256d radius = _mm256_set1_pd(usableRadius);
     const bool saturateAll = usableRadius == 0;
     inGroupsOfEight<4>(count, Rows<2>{angle, distance}, argb, [&](const Rows<2>& in, uint8_t* out) {

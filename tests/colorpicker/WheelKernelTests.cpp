@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sleef.h>
 
 #include <cmath>
 #include <cstring>
@@ -118,6 +119,17 @@ TEST(VectorMath, AnglesWithinAnUlpAndExactDistances) {
                   std::abs(std::nextafter(expected, 4.0f) - expected))
             << x[k] << "," << y[k];
         ASSERT_EQ(distance[k], std::sqrt(x[k] * x[k] + y[k] * y[k]));
+    }
+
+    // The wheel computes each row below the centre by negating the angles of the row above it,
+    // which is exact only while atan2 is odd in y, on either path.
+    std::vector<float> negatedY(y.size()), mirrored(y.size());
+    for (size_t k = 0; k < y.size(); ++k)
+        negatedY[k] = -y[k];
+    vvatan2f(mirrored.data(), negatedY.data(), x.data(), &n);
+    for (size_t k = 0; k < y.size(); ++k) {
+        ASSERT_EQ(mirrored[k], -angle[k]) << x[k] << "," << y[k];
+        ASSERT_EQ(Sleef_atan2f_u10(-y[k], x[k]), -Sleef_atan2f_u10(y[k], x[k]));
     }
 
     // Strided: every other element of each array.
