@@ -62,8 +62,15 @@ protected:
     }
     template <class Rep>
     static std::shared_ptr<Rep> withImage(const std::shared_ptr<UIImage>& image) {
-        return std::make_shared<Rep>(
-            CGContextCreator::newARGBBitmapContextWithImage(CGImageFromImage(image)));
+        const CGImageRef pixels = CGImageFromImage(image);
+        auto rep = std::make_shared<Rep>(CGContextCreator::newARGBBitmapContextWithImage(pixels));
+        // The new bitmap holds exactly the image's pixels, so the image is its snapshot: the
+        // first operation need not copy the whole bitmap back out.
+        if (rep->context_) {
+            rep->lastImage_ = pixels;
+            rep->needsUpdate_ = false;
+        }
+        return rep;
     }
 
 private:

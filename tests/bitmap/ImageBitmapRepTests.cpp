@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -158,7 +159,23 @@ TEST(ImageBitmapRepCreation, MadeFromAnImageHoldsItsPixels) {
     ASSERT_NE(rep, nullptr);
     EXPECT_EQ(rep->bitmapSize(), BMPointMake(2, 1));
     EXPECT_EQ(memoryAt(rep, {1, 0}), (Raw{255, 0, 255, 0}));
+}
 
+TEST(ImageBitmapRepCreation, TakesTheImageItWasMadeFromAsItsSnapshot) {
+    const auto source = ImageBitmapRep::imageBitmapRepWithCGSize(CGSizeMake(3, 2));
+    source->setPixel_atPoint(BMPixelMake(0.3, 0.6, 0.9, 0.4), {0, 0});
+    source->setRawPixel_atPoint(Raw{200, 10, 0, 100}, {2, 1});  // not validly premultiplied
+    const CGImageRef image = source->CGImage();
+    const auto rep = ImageBitmapRep::initWithImage(ImageFromCGImage(image));
+    EXPECT_EQ(rep->CGImage(), image);
+    // Only valid because the bitmap holds exactly those pixels.
+    rep->setNeedsUpdate(true);
+    const CGImageRef retaken = rep->CGImage();
+    ASSERT_NE(retaken, image);
+    EXPECT_TRUE(std::ranges::equal(retaken->pixels(), image->pixels()));
+}
+
+TEST(ImageBitmapRepCreation, WithoutAContextReadsAsEmpty) {
     SystemLogCapture log;
     const auto empty = ImageBitmapRep::initWithImage(nullptr);
     ASSERT_NE(empty, nullptr);
