@@ -7,7 +7,8 @@ packages=(
     libplist-dev libglib2.0-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libcairo2-dev libpixman-1-dev libpango1.0-dev fonts-urw-base35 fonts-liberation2
-    libsleef-dev
+    libsleef-dev libsqlite3-dev
+    libsdl2-dev nlohmann-json3-dev xvfb xauth
 )
 
 missing=()

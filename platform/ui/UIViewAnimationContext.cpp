@@ -11,6 +11,7 @@
 #include "platform/ui/CAAnimation.h"
 #include "platform/ui/CAMediaTimingFunction.h"
 #include "platform/ui/CATransaction.h"
+#include "platform/ui/Compositor.h"
 #include "platform/ui/LayerTransition.h"
 
 namespace UIViewAnimationContext {
@@ -205,7 +206,7 @@ void setLegacyTransition(int transition, const std::shared_ptr<UIView>& view) {
     block.transition = transition;
     block.transitionView = view;
     block.beforeScale = UIGraphicsGetMainScreenScale();
-    block.before = nullptr;  // the compositor draws the picture once it can
+    block.before = renderLayerContent(*view->layer(), block.beforeScale);
 }
 
 void setLegacyPosition(CGPoint position) {

@@ -1,0 +1,159 @@
+#include "platform/notes/NotesDatabase.h"
+
+#include <sqlite3.h>
+
+#include <filesystem>
+
+#include "platform/foundation/SystemLog.h"
+#include "platform/notes/NoteContext.h"
+
+namespace {
+
+constexpr int kBusyTimeoutMilliseconds = 5000;
+
+constexpr char kSchema[] =
+    "CREATE TABLE IF NOT EXISTS ZSTORE (Z_PK INTEGER PRIMARY KEY AUTOINCREMENT, ZNAME TEXT UNIQUE "
+    "NOT NULL,"
+    " ZACCOUNT INTEGER);"
+    "CREATE TABLE IF NOT EXISTS ZNOTE (Z_PK INTEGER PRIMARY KEY AUTOINCREMENT, ZTITLE TEXT, "
+    "ZSUMMARY TEXT,"
+    " ZGUID TEXT, ZCREATIONDATE REAL, ZMODIFICATIONDATE REAL, ZDELETEDFLAG INTEGER DEFAULT 0,"
+    " ZSTORE INTEGER REFERENCES ZSTORE(Z_PK));"
+    "CREATE TABLE IF NOT EXISTS ZNOTEBODY (Z_PK INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " ZOWNER INTEGER UNIQUE REFERENCES ZNOTE(Z_PK), ZCONTENT TEXT);";
+
+// A prepared statement for one scope.
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql) {
+        sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr);
+    }
+    ~Statement() { sqlite3_finalize(statement_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    explicit operator bool() const { return statement_ != nullptr; }
+    void bind(int index, const std::string& text) {
+        sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()),
+                          SQLITE_TRANSIENT);
+    }
+    void bind(int index, double value) { sqlite3_bind_double(statement_, index, value); }
+    void bind(int index, long long value) { sqlite3_bind_int64(statement_, index, value); }
+    int step() { return sqlite3_step(statement_); }
+    std::string text(int column) const {
+        const auto* value = sqlite3_column_text(statement_, column);
+        return value != nullptr ? reinterpret_cast<const char*>(value) : "";
+    }
+    double real(int column) const { return sqlite3_column_double(statement_, column); }
+    long long integer(int column) const { return sqlite3_column_int64(statement_, column); }
+
+private:
+    sqlite3_stmt* statement_ = nullptr;
+};
+
+void logFailure(sqlite3* db, const std::string& what) {
+    NSLog("Notes database: " + what + ": " +
+          (db != nullptr ? sqlite3_errmsg(db) : "out of memory"));
+}
+
+}  // namespace
+
+std::unique_ptr<NotesDatabase> NotesDatabase::open(const std::string& hostPath) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(hostPath).parent_path(), error);
+    sqlite3* handle = nullptr;
+    if (sqlite3_open_v2(hostPath.c_str(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) != SQLITE_OK) {
+        logFailure(handle, "can't open " + hostPath);
+        sqlite3_close(handle);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(handle, kBusyTimeoutMilliseconds);
+    std::unique_ptr<NotesDatabase> database(new NotesDatabase(handle));
+    if (!database->execute(kSchema)) return nullptr;
+    return database;
+}
+
+NotesDatabase::~NotesDatabase() {
+    sqlite3_close(db_);
+}
+
+bool NotesDatabase::execute(const char* sql) {
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK) return true;
+    logFailure(db_, "can't run \"" + std::string(sql).substr(0, 40) + "...\"");
+    return false;
+}
+
+std::optional<long long> NotesDatabase::storeId(const std::string& name) {
+    Statement insert(db_, "INSERT OR IGNORE INTO ZSTORE (ZNAME) VALUES (?1)");
+    Statement select(db_, "SELECT Z_PK FROM ZSTORE WHERE ZNAME = ?1");
+    if (!insert || !select) return std::nullopt;
+    insert.bind(1, name);
+    select.bind(1, name);
+    if (insert.step() != SQLITE_DONE || select.step() != SQLITE_ROW) return std::nullopt;
+    return select.integer(0);
+}
+
+bool NotesDatabase::insertNotes(const std::vector<std::shared_ptr<NoteObject>>& notes) {
+    if (!execute("BEGIN IMMEDIATE")) return false;
+    bool ok = true;
+    for (const auto& note : notes) {
+        const std::string storeName = note->store() ? note->store()->name() : "Local";
+        auto store = storeId(storeName);
+        Statement insertNote(
+            db_,
+            "INSERT INTO ZNOTE (ZTITLE, ZSUMMARY, ZGUID, ZCREATIONDATE, ZMODIFICATIONDATE, ZSTORE)"
+            " VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
+        Statement insertBody(db_, "INSERT INTO ZNOTEBODY (ZOWNER, ZCONTENT) VALUES (?1, ?2)");
+        if (!store || !insertNote || !insertBody) {
+            ok = false;
+            break;
+        }
+        insertNote.bind(1, note->title());
+        insertNote.bind(2, note->summary());
+        insertNote.bind(3, note->guid());
+        insertNote.bind(4, note->creationDate());
+        insertNote.bind(5, note->modificationDate());
+        insertNote.bind(6, *store);
+        if (insertNote.step() != SQLITE_DONE) {
+            ok = false;
+            break;
+        }
+        insertBody.bind(1, static_cast<long long>(sqlite3_last_insert_rowid(db_)));
+        insertBody.bind(2, note->content());
+        if (insertBody.step() != SQLITE_DONE) {
+            ok = false;
+            break;
+        }
+    }
+    if (!ok) {
+        logFailure(db_, "can't save notes");
+        execute("ROLLBACK");
+        return false;
+    }
+    return execute("COMMIT");
+}
+
+std::optional<std::vector<StoredNote>> NotesDatabase::notesNewestFirst() {
+    Statement select(db_,
+                     "SELECT n.Z_PK, n.ZTITLE, n.ZSUMMARY, b.ZCONTENT, n.ZGUID, n.ZCREATIONDATE, "
+                     "n.ZMODIFICATIONDATE,"
+                     " s.ZNAME FROM ZNOTE n LEFT JOIN ZNOTEBODY b ON b.ZOWNER = n.Z_PK"
+                     " LEFT JOIN ZSTORE s ON s.Z_PK = n.ZSTORE WHERE n.ZDELETEDFLAG = 0"
+                     " ORDER BY n.ZMODIFICATIONDATE DESC, n.Z_PK DESC");
+    if (!select) {
+        logFailure(db_, "can't read notes");
+        return std::nullopt;
+    }
+    std::vector<StoredNote> notes;
+    int status;
+    while ((status = select.step()) == SQLITE_ROW) {
+        notes.push_back({select.integer(0), select.text(1), select.text(2), select.text(3),
+                         select.text(4), select.real(5), select.real(6), select.text(7)});
+    }
+    if (status != SQLITE_DONE) {
+        logFailure(db_, "can't read notes");
+        return std::nullopt;
+    }
+    return notes;
+}

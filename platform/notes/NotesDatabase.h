@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+struct StoredNote;
+class NoteObject;
+
+// The notes database file: its schema (in the spirit of the device's Core Data store: ZSTORE,
+// ZNOTE, ZNOTEBODY), writes in one transaction and reads. Opening creates the file and its folder
+// when missing. Every failure is logged and reported, never thrown.
+class NotesDatabase {
+public:
+    // Null when the file can't be opened or isn't a notes database.
+    static std::unique_ptr<NotesDatabase> open(const std::string& hostPath);
+    ~NotesDatabase();
+    NotesDatabase(const NotesDatabase&) = delete;
+    NotesDatabase& operator=(const NotesDatabase&) = delete;
+
+    bool insertNotes(const std::vector<std::shared_ptr<NoteObject>>& notes);
+    std::optional<std::vector<StoredNote>> notesNewestFirst();
+
+private:
+    explicit NotesDatabase(sqlite3* handle) : db_(handle) {}
+    bool execute(const char* sql);
+    std::optional<long long> storeId(const std::string& name);
+
+    sqlite3* db_;
+};

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <thread>
+
+#include "platform/foundation/FileIO.h"
+#include "platform/foundation/SystemLog.h"
+#include "platform/notes/NoteContext.h"
+#include "platform/runtime/Runtime.h"
+#include "tests/support/TemporaryDeviceRoot.h"
+
+namespace {
+
+std::shared_ptr<NoteObject> addNote(NoteContext& context, const std::string& text, double date) {
+    auto note = context.newlyAddedNote();
+    note->setContent(text);
+    note->setTitle("Plakko Note");
+    note->setSummary("Plakko-Note");
+    note->setStore(context.localStore());
+    note->setModificationDate(date);
+    note->setCreationDate(date);
+    note->setGuid("new-note");
+    return note;
+}
+
+}  // namespace
+
+TEST(NoteContextTest, EachSavedNoteIsItsOwnRowNewestFirst) {
+    TemporaryDeviceRoot root;
+    NoteContext first;
+    auto note = addNote(first, "milk\neggs", 100);
+    // Through the runtime, with no argument, the way the lock screen's save arrives.
+    EXPECT_TRUE(msgSend<bool(NSObject*)>(&first, "saveOutsideApp:", nullptr));
+    NoteContext second;
+    addNote(second, "milk\neggs", 200);
+    EXPECT_TRUE(second.saveOutsideApp(note.get()));
+    EXPECT_TRUE(second.saveOutsideApp(nullptr)) << "nothing new to save is not a failure";
+
+    auto notes = NoteContext::allNotes();
+    ASSERT_TRUE(notes);
+    ASSERT_EQ(notes->size(), 2u) << "the same guid twice is two notes";
+    EXPECT_EQ((*notes)[0].creationDate, 200);
+    EXPECT_EQ((*notes)[1].content, "milk\neggs");
+    EXPECT_EQ((*notes)[1].guid, "new-note");
+    EXPECT_EQ((*notes)[1].title, "Plakko Note");
+    EXPECT_EQ((*notes)[1].store, "Local");
+}
+
+TEST(NoteContextTest, FailuresAreReportedAndNeverCrash) {
+    TemporaryDeviceRoot root;
+    SystemLogCapture log;
+    const auto database = root / NoteContext::kDatabasePath;
+    std::filesystem::create_directories(database.parent_path());
+    FileIO::writeFile(database, std::string(4096, 'x'));
+    EXPECT_FALSE(NoteContext::allNotes().has_value()) << "a corrupt database is reported";
+    NoteContext context;
+    addNote(context, "text", 1);
+    EXPECT_FALSE(context.saveOutsideApp(nullptr));
+    EXPECT_FALSE(log.messages().empty());
+
+    std::filesystem::remove(database);
+    NoteContext fresh;
+    addNote(fresh, "kept", 1);
+    ASSERT_TRUE(fresh.saveOutsideApp(nullptr));
+    if (geteuid() != 0) {  // root writes read-only files anyway
+        ::chmod(database.c_str(), 0444);
+        NoteContext readOnly;
+        addNote(readOnly, "refused", 2);
+        EXPECT_FALSE(readOnly.saveOutsideApp(nullptr));
+    }
+}
+
+TEST(NoteContextTest, ConcurrentWritersLoseNothing) {
+    TemporaryDeviceRoot root;
+    constexpr int kNotesEach = 40;
+    auto writer = [](std::string prefix) {
+        for (int i = 0; i < kNotesEach; ++i) {
+            NoteContext context;
+            addNote(context, prefix + std::to_string(i), i);
+            EXPECT_TRUE(context.saveOutsideApp(nullptr));
+        }
+    };
+    std::thread a(writer, "a"), b(writer, "b");
+    a.join();
+    b.join();
+    EXPECT_EQ(NoteContext::allNotes()->size(), 2u * kNotesEach);
+}
