@@ -28,23 +28,34 @@ UIImage::UIImage(CGImageRef image, CGFloat scale, UIImageOrientation orientation
     NSAssert(image_ != nullptr, "An image needs pixels.");
 }
 
-std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(const std::string& path) {
+namespace {
+
+std::shared_ptr<UIImage> imageFromFile(const std::string& path) {
     const std::filesystem::path file(path);
     const std::string stem = file.stem().string();
     if (stem.ends_with(kDoubleScaleSuffix)) {
         const CGImageRef image = PNGCodec::readFile(path);
-        return image ? imageWithCGImage_scale_orientation(image, 2, UIImageOrientationUp) : nullptr;
+        return image ? UIImage::imageWithCGImage_scale_orientation(image, 2, UIImageOrientationUp)
+                     : nullptr;
     }
     if (UIGraphicsGetMainScreenScale() >= 2) {
         std::filesystem::path sibling = file;
         sibling.replace_filename(stem + std::string(kDoubleScaleSuffix) +
                                  file.extension().string());
         if (const CGImageRef image = PNGCodec::readFile(sibling.string())) {
-            return imageWithCGImage_scale_orientation(image, 2, UIImageOrientationUp);
+            return UIImage::imageWithCGImage_scale_orientation(image, 2, UIImageOrientationUp);
         }
     }
     const CGImageRef image = PNGCodec::readFile(path);
-    return image ? imageWithCGImage(image) : nullptr;
+    return image ? UIImage::imageWithCGImage(image) : nullptr;
+}
+
+}  // namespace
+
+std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(const std::string& path) {
+    std::shared_ptr<UIImage> image = imageFromFile(path);
+    if (image) image->fileName_ = std::filesystem::path(path).filename().string();
+    return image;
 }
 
 std::shared_ptr<UIImage> UIImage::imageWithData(std::span<const uint8_t> png) {

@@ -40,6 +40,9 @@ class UIImage : public NSObject {
         const CGImageRef& image, CGFloat scale, UIImageOrientation orientation);
 
     const CGImageRef& CGImage() const { return image_; }
+    // The name of the file the image was loaded from ("name.png" as asked for, without its
+    // folder); empty for images made any other way. Lets tools say which picture is shown.
+    const std::string& fileName() const { return fileName_; }
     CGFloat scale() const { return scale_; }
     UIImageOrientation imageOrientation() const { return orientation_; }
     CGSize size() const;
@@ -53,6 +56,7 @@ class UIImage : public NSObject {
     CGImageRef image_;
     CGFloat scale_;
     UIImageOrientation orientation_;
+    std::string fileName_;
 };
 
 std::optional<std::vector<uint8_t>> UIImagePNGRepresentation(const std::shared_ptr<UIImage>& image);

@@ -1,0 +1,31 @@
+#include "sim/DeviceRootLayout.h"
+
+#include <stdexcept>
+#include <system_error>
+
+#include "platform/foundation/DeviceRoot.h"
+
+namespace {
+
+constexpr const char* kSystemFolders[] = {
+    "/Library/MobileSubstrate/DynamicLibraries",
+    "/Library/PreferenceBundles",
+    "/Library/PreferenceLoader/Preferences",
+    "/var/mobile/Library/Preferences",
+    "/var/mobile/Library/Notes",
+};
+
+}  // namespace
+
+void prepareDeviceRoot(const std::filesystem::path& hostFolder) {
+    DeviceRoot::setPath(hostFolder);
+    for (const char* folder : kSystemFolders) {
+        const std::filesystem::path path = DeviceRoot::resolve(folder);
+        std::error_code error;
+        std::filesystem::create_directories(path, error);
+        if (error || !std::filesystem::is_directory(path)) {
+            throw std::runtime_error("can't create the device folder " + path.string() + ": " +
+                                     (error ? error.message() : "a file is in the way"));
+        }
+    }
+}

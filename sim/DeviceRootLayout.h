@@ -1,0 +1,8 @@
+#pragma once
+
+#include <filesystem>
+
+// Makes `hostFolder` the simulated device's file system and gives it the iOS folders the system
+// looks in (tweak libraries, settings bundles and their loader entries, preferences, notes),
+// creating those that are missing. Throws std::runtime_error saying what could not be created.
+void prepareDeviceRoot(const std::filesystem::path& hostFolder);

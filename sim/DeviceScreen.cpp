@@ -1,0 +1,29 @@
+#include "sim/DeviceScreen.h"
+
+#include <cmath>
+
+#include "platform/ui/UIApplication.h"
+#include "platform/ui/UIScreen.h"
+#include "platform/ui/UIWindow.h"
+
+namespace {
+
+size_t pixels(CGFloat points, CGFloat scale) {
+    return static_cast<size_t>(std::lround(points * scale));
+}
+
+}  // namespace
+
+DeviceScreen::DeviceScreen()
+    : compositor_(
+          pixels(UIScreen::mainScreen().bounds().size.width, UIScreen::mainScreen().scale()),
+          pixels(UIScreen::mainScreen().bounds().size.height, UIScreen::mainScreen().scale()),
+          UIScreen::mainScreen().scale()) {}
+
+bool DeviceScreen::render() {
+    std::vector<std::shared_ptr<CALayer>> roots;
+    for (const auto& window : UIApplication::sharedApplication().windows()) {
+        roots.push_back(window->layer());
+    }
+    return compositor_.renderFrame(roots);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/ui/UIView.h"
+
+// The sample scene's backdrop: a vertical gradient from deep blue to plum, drawn in drawRect:.
+class SampleGradientView : public UIView {
+    RUNTIME_CLASS(SampleGradientView)
+    using UIView::UIView;
+
+    void drawRect(CGRect rect) override;
+};

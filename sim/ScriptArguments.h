@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// Readings of script arguments that commands share. Each throws ScriptError naming the argument
+// when the text doesn't fit.
+
+// A finite decimal number ("2", "0.25", "-3.5e1").
+double numberArgument(const std::string& text);

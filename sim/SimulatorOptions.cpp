@@ -1,0 +1,63 @@
+#include "sim/SimulatorOptions.h"
+
+#include <regex>
+#include <stdexcept>
+
+#include "sim/DefaultDeviceRoot.h"
+
+namespace {
+
+// The systems whose lock screens the simulator has: "6", "6.1", "7.0.4" and the like.
+bool isSimulatedSystemVersion(const std::string& version) {
+    static const std::regex simulated("[67](\\.[0-9]+){0,2}");
+    return std::regex_match(version, simulated);
+}
+
+}  // namespace
+
+SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& arguments) {
+    SimulatorOptions options;
+    options.device = *DeviceProfile::named(kDefaultDevice);
+    options.systemVersion = kDefaultSystemVersion;
+    options.root = defaultDeviceRoot();
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "--headless") {
+            options.headless = true;
+            continue;
+        }
+        if (option != "--device" && option != "--ios" && option != "--root" &&
+            option != "--script") {
+            throw std::invalid_argument("unknown option \"" + option + "\"");
+        }
+        if (i + 1 == arguments.size()) throw std::invalid_argument(option + " needs a value");
+        const std::string& value = arguments[++i];
+        if (option == "--device") {
+            auto device = DeviceProfile::named(value);
+            if (!device) {
+                throw std::invalid_argument("unknown device \"" + value +
+                                            "\" (known: " + DeviceProfile::names() + ")");
+            }
+            options.device = *device;
+        } else if (option == "--ios") {
+            if (!isSimulatedSystemVersion(value)) {
+                throw std::invalid_argument("iOS \"" + value +
+                                            "\" is not simulated (6.x or 7.x, such as 6.1.3)");
+            }
+            options.systemVersion = value;
+        } else if (option == "--root") {
+            if (value.empty()) throw std::invalid_argument("--root needs a folder");
+            options.root = value;
+        } else {
+            options.script = value;
+            options.headless = true;
+        }
+    }
+    return options;
+}
+
+std::string SimulatorOptions::usage() {
+    return "usage: plakko-sim [--device " + DeviceProfile::names() +
+           "] [--ios VERSION] [--root DIR]\n"
+           "                  [--headless] [--script FILE|-]\n";
+}

@@ -1,0 +1,141 @@
+#include "sim/SimulatorWindow.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/foundation/NSRunLoop.h"
+#include "platform/ui/UIScreen.h"
+#include "sim/DeviceScreen.h"
+
+namespace {
+
+constexpr int kFramesPerSecond = 60;
+// Leaves room for a title bar and a desktop's panels on a 1080-line display.
+constexpr CGFloat kTallestWindow = 900;
+
+[[noreturn]] void failWithSDLError(const std::string& what) {
+    throw std::runtime_error(what + ": " + SDL_GetError());
+}
+
+}  // namespace
+
+SimulatorWindow::VideoSubsystem::VideoSubsystem() {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) failWithSDLError("SDL can't start its video");
+}
+
+SimulatorWindow::VideoSubsystem::~VideoSubsystem() {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_Quit();
+}
+
+void SimulatorWindow::SDLDeleter::operator()(SDL_Window* window) const {
+    SDL_DestroyWindow(window);
+}
+
+void SimulatorWindow::SDLDeleter::operator()(SDL_Renderer* renderer) const {
+    SDL_DestroyRenderer(renderer);
+}
+
+void SimulatorWindow::SDLDeleter::operator()(SDL_Texture* texture) const {
+    SDL_DestroyTexture(texture);
+}
+
+SimulatorWindow::SimulatorWindow(DeviceScreen& screen, const std::string& title) : screen_(screen) {
+    const CGSize points = UIScreen::mainScreen().bounds().size;
+    const CGFloat zoom = std::min<CGFloat>(1, kTallestWindow / points.height);
+    const int width = static_cast<int>(std::lround(points.width * zoom));
+    const int height = static_cast<int>(std::lround(points.height * zoom));
+    window_.reset(SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   width, height, SDL_WINDOW_RESIZABLE));
+    if (!window_) failWithSDLError("SDL can't open a window");
+    renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
+    if (!renderer_) failWithSDLError("SDL can't draw in its window");
+    // Points as the renderer's units: the screen keeps its proportions in any window size, and
+    // mouse positions arrive in screen points.
+    SDL_RenderSetLogicalSize(renderer_.get(), static_cast<int>(points.width),
+                             static_cast<int>(points.height));
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    const Compositor& compositor = screen_.compositor();
+    texture_.reset(SDL_CreateTexture(
+        renderer_.get(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+        static_cast<int>(compositor.pixelWidth()), static_cast<int>(compositor.pixelHeight())));
+    if (!texture_) failWithSDLError("SDL can't make the screen's texture");
+}
+
+SimulatorWindow::~SimulatorWindow() = default;
+
+void SimulatorWindow::run() {
+    const Uint64 ticksPerSecond = SDL_GetPerformanceFrequency();
+    const Uint64 ticksPerFrame = ticksPerSecond / kFramesPerSecond;
+    Uint64 nextFrame = SDL_GetPerformanceCounter();
+    while (runFrame()) {
+        nextFrame += ticksPerFrame;
+        const Uint64 now = SDL_GetPerformanceCounter();
+        if (now < nextFrame) {
+            SDL_Delay(static_cast<Uint32>((nextFrame - now) * 1000 / ticksPerSecond));
+        } else {
+            nextFrame = now;  // behind: start afresh rather than rush to catch up
+        }
+    }
+}
+
+bool SimulatorWindow::runFrame() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (!handleEvent(event)) return false;
+    }
+    NSRunLoop::mainRunLoop().runOneTurn();
+    if (screen_.render()) {
+        const Compositor& compositor = screen_.compositor();
+        // The compositor's native words, 0xAARRGGBB, are SDL's ARGB8888.
+        SDL_UpdateTexture(texture_.get(), nullptr, compositor.pixels(),
+                          static_cast<int>(compositor.pixelWidth() * sizeof(std::uint32_t)));
+        needsPresent_ = true;
+    }
+    if (needsPresent_) {
+        drawScreen();
+        SDL_RenderPresent(renderer_.get());
+        needsPresent_ = false;
+    }
+    return true;
+}
+
+bool SimulatorWindow::handleEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            return false;
+        case SDL_KEYDOWN:
+            return event.key.keysym.sym != SDLK_ESCAPE;
+        case SDL_WINDOWEVENT:
+            // Uncovered or resized: the window's old picture is gone.
+            needsPresent_ = true;
+            return true;
+        default:
+            return true;
+    }
+}
+
+void SimulatorWindow::drawScreen() {
+    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
+    SDL_RenderClear(renderer_.get());
+    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
+}
+
+CGImageRef SimulatorWindow::contentsForTesting() {
+    // Drawn again rather than read after presenting: a presented buffer's contents are undefined.
+    drawScreen();
+    int width = 0, height = 0;
+    SDL_GetRendererOutputSize(renderer_.get(), &width, &height);
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
+    // Logical scaling would otherwise have the read rectangle in points.
+    SDL_RenderSetLogicalSize(renderer_.get(), 0, 0);
+    const SDL_Rect whole{0, 0, width, height};
+    drawScreen();
+    SDL_RenderReadPixels(renderer_.get(), &whole, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
+                         width * static_cast<int>(sizeof(std::uint32_t)));
+    return std::make_shared<CGImage>(width, height, std::move(pixels), true);
+}

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "platform/graphics/PNGCodec.h"
+#include "platform/graphics/UIImage.h"
+#include "platform/ui/UIImageView.h"
+#include "platform/ui/UIScreen.h"
+#include "platform/ui/UIWindow.h"
+#include "sim/ViewTreeDump.h"
+#include "tests/support/TemporaryDeviceRoot.h"
+
+TEST(ViewTreeDumpTest, ViewsReportModelGeometryAndTheFilesTheirImagesCameFrom) {
+    TemporaryDeviceRoot folder;
+    const auto pixels = std::make_shared<CGImage>(4, 2, std::vector<uint32_t>(8, 0xFF336699), true);
+    const std::string file = (folder.path() / "Badge.png").string();
+    ASSERT_TRUE(PNGCodec::writeFile(*pixels, file));
+
+    auto window = std::make_shared<UIWindow>(CGRectMake(0, 0, 320, 480));
+    auto container = std::make_shared<UIView>(CGRectMake(10, 20, 100, 50));
+    container->setAlpha(0.85);
+    container->setHidden(true);
+    auto fromFile = std::make_shared<UIImageView>(UIImage::imageWithContentsOfFile(file));
+    fromFile->setCenter({50, 25});
+    auto drawn = std::make_shared<UIImageView>(UIImage::imageWithCGImage(pixels));
+    auto empty = std::make_shared<UIImageView>(CGRectMake(0, 0, 5, 5));
+    container->addSubview(fromFile);
+    container->addSubview(drawn);
+    window->addSubview(container);
+    window->addSubview(empty);
+    UIView::animateWithDuration_animations(1, [&] { container->setFrame({{30, 40}, {100, 50}}); });
+
+    const auto dump = viewTreeDump(UIScreen::mainScreen(), {window});
+    const CGRect screen = UIScreen::mainScreen().bounds();
+    EXPECT_EQ(dump["screen"], (nlohmann::ordered_json{{"width", screen.size.width},
+                                                      {"height", screen.size.height},
+                                                      {"scale", UIScreen::mainScreen().scale()}}));
+    const auto& containerDump = dump["windows"][0]["subviews"][0];
+    EXPECT_EQ(containerDump["frame"], (nlohmann::ordered_json{30, 40, 100, 50}))
+        << "model values, not the animation's";
+    EXPECT_EQ(containerDump["alpha"], 0.85);
+    EXPECT_EQ(containerDump["hidden"], true);
+    EXPECT_FALSE(containerDump.contains("image"));
+
+    const auto& imageDump = containerDump["subviews"][0];
+    EXPECT_EQ(imageDump["class"], "UIImageView");
+    EXPECT_EQ(imageDump["image"], "Badge.png");
+    EXPECT_EQ(imageDump["frame"], (nlohmann::ordered_json{48, 24, 4, 2}));
+    EXPECT_FALSE(containerDump["subviews"][1].contains("image")) << "not loaded from a file";
+    EXPECT_FALSE(dump["windows"][0]["subviews"][1].contains("image")) << "no image at all";
+    EXPECT_EQ(dump["windows"][0]["subviews"][1]["subviews"], nlohmann::ordered_json::array());
+}
