@@ -36,6 +36,11 @@ bool setTransform(pixman_image_t* image, const Homography& deviceToSource) {
            pixman_image_set_transform(image, &fixed);
 }
 
+MappedSource placedAt(PixmanImage image, int x, int y) {
+    pixman_image_t* raw = image.get();
+    return {std::move(image), {raw, x, y}};
+}
+
 }  // namespace
 
 PixmanImage wrapImage(const CGImage& image) {
@@ -58,8 +63,7 @@ PixmanImage uniformCoverage(double opacity) {
 }
 
 MappedSource unmapped(PixmanImage image) {
-    pixman_image_t* raw = image.get();
-    return {std::move(image), {raw, 0, 0}};
+    return placedAt(std::move(image), 0, 0);
 }
 
 MappedSource mapImage(PixmanImage image, const Homography& imageToDevice, EdgeMode edges) {
@@ -69,15 +73,23 @@ MappedSource mapImage(PixmanImage image, const Homography& imageToDevice, EdgeMo
     const auto& m = imageToDevice.m;
     if (imageToDevice.isAxisAligned() && m[0][0] == 1 && m[1][1] == 1 && isWhole(m[0][2]) &&
         isWhole(m[1][2])) {
-        MappedSource source = unmapped(std::move(image));
-        source.placed.x = static_cast<int>(m[0][2]);
-        source.placed.y = static_cast<int>(m[1][2]);
-        return source;
+        return placedAt(std::move(image), static_cast<int>(m[0][2]), static_cast<int>(m[1][2]));
     }
     const auto deviceToImage = imageToDevice.inverted();
-    if (!deviceToImage || !setTransform(image.get(), *deviceToImage)) return {};
+    if (!deviceToImage)
+        return {};
+    // Placed near where its origin lands, so that the matrix holds small numbers: fixed point
+    // has no room for large translations next to small perspective terms.
+    const CGPoint origin = imageToDevice.apply({0, 0});
+    int x = 0, y = 0;
+    if (imageToDevice.w({0, 0}) > 0 && std::fabs(origin.x) < 1e6 && std::fabs(origin.y) < 1e6) {
+        x = static_cast<int>(std::lround(origin.x));
+        y = static_cast<int>(std::lround(origin.y));
+    }
+    if (!setTransform(image.get(), *deviceToImage * Homography::translation(x, y)))
+        return {};
     pixman_image_set_filter(image.get(), PIXMAN_FILTER_BILINEAR, nullptr, 0);
-    return unmapped(std::move(image));
+    return placedAt(std::move(image), x, y);
 }
 
 }  // namespace detail
