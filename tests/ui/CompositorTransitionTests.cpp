@@ -156,3 +156,21 @@ TEST_F(TransitionTest, FinishedTransitionsDrawTheLayerItself) {
     EXPECT_EQ(census().blue, kLayerPixels);
     EXPECT_EQ(census().red, 0);
 }
+
+TEST_F(CompositorTest, FlipsOfScreenSizedLayersShowTheWholePicture) {
+    // Large enough that a perspective map out of fixed-point range would smear the edge pixels
+    // over the picture.
+    makeScreen(320, 320, 2);
+    auto card = makeLayer(CGRectMake(10, 10, 300, 300), rgb(0, 0, 1));
+    card->addSublayer(makeLayer(CGRectMake(0, 0, 150, 300), rgb(0, 1, 0)));
+    root_->addSublayer(card);
+    auto transition = std::make_shared<LayerTransition>();
+    transition->kind = TransitionKind::FlipFromLeft;
+    transition->beginTime = clock_->now();
+    transition->duration = 1;
+    card->setTransition(transition);
+    clock_->advanceBy(0.8);
+    ASSERT_TRUE(render());
+    EXPECT_EQ(at(85, 160), (Rgb{0, 255, 0}));
+    EXPECT_EQ(at(235, 160), kBlue);
+}

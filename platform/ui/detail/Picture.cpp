@@ -39,8 +39,8 @@ void Picture::paint(Surface& target, const Homography& pictureToDevice,
     CoverageMask coverage = coverageOf(devicePolygon, target.clip());
     if (coverage.isEmpty()) return;
     coverage.multiply(opacity);
-    const MappedSource source = mapImage(newSource(), pictureToDevice);
     const IntRect& area = coverage.bounds();
+    const MappedSource source = mapImage(newSource(), pictureToDevice, EdgeMode::Extend, area);
     target.composite(op, source.placed, {coverage.image(), area.x, area.y}, area);
 }
 

@@ -16,16 +16,24 @@ bool isWhole(double value) {
     return value == std::floor(value) && std::fabs(value) < 1e9;
 }
 
-// pixman keeps matrices in 16.16 fixed point. Scaling the whole (homogeneous) matrix up keeps
-// the small perspective terms precise while the products stay inside 64 bits.
-bool setTransform(pixman_image_t* image, const Homography& deviceToSource) {
-    constexpr double kLargestEntry = 4096;
-    double largest = 0;
-    for (const auto& row : deviceToSource.m) {
-        for (double v : row) largest = std::max(largest, std::fabs(v));
+// pixman keeps matrices in 16.16 fixed point and steps (x', y', w) along each row in it too, so
+// a perspective matrix (whose scale is free) is scaled to keep those sums well inside ±32768 over
+// the area sampled, and as large as that allows for precision. `area` is relative to the
+// placement.
+bool setTransform(pixman_image_t* image, const Homography& deviceToSource, const IntRect& area) {
+    constexpr double kLargestSum = 8192;
+    double factor = 1;
+    if (!deviceToSource.isAffine()) {
+        double largest = 0;
+        for (const double x : {area.x - 1.0, area.maxX() + 1.0}) {
+            for (const double y : {area.y - 1.0, area.maxY() + 1.0}) {
+                for (const auto& row : deviceToSource.m)
+                    largest = std::max(largest, std::fabs(row[0] * x + row[1] * y + row[2]));
+            }
+        }
+        if (!(largest > 0) || !std::isfinite(largest)) return false;
+        factor = kLargestSum / largest;
     }
-    if (!(largest > 0) || !std::isfinite(largest)) return false;
-    const double factor = deviceToSource.isAffine() ? 1 : kLargestEntry / largest;
     pixman_f_transform f;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column)
@@ -66,7 +74,8 @@ MappedSource unmapped(PixmanImage image) {
     return placedAt(std::move(image), 0, 0);
 }
 
-MappedSource mapImage(PixmanImage image, const Homography& imageToDevice, EdgeMode edges) {
+MappedSource mapImage(PixmanImage image, const Homography& imageToDevice, EdgeMode edges,
+                      const IntRect& area) {
     if (!image) return {};
     pixman_image_set_repeat(image.get(),
                             edges == EdgeMode::Tile ? PIXMAN_REPEAT_NORMAL : PIXMAN_REPEAT_PAD);
@@ -76,8 +85,7 @@ MappedSource mapImage(PixmanImage image, const Homography& imageToDevice, EdgeMo
         return placedAt(std::move(image), static_cast<int>(m[0][2]), static_cast<int>(m[1][2]));
     }
     const auto deviceToImage = imageToDevice.inverted();
-    if (!deviceToImage)
-        return {};
+    if (!deviceToImage) return {};
     // Placed near where its origin lands, so that the matrix holds small numbers: fixed point
     // has no room for large translations next to small perspective terms.
     const CGPoint origin = imageToDevice.apply({0, 0});
@@ -86,7 +94,8 @@ MappedSource mapImage(PixmanImage image, const Homography& imageToDevice, EdgeMo
         x = static_cast<int>(std::lround(origin.x));
         y = static_cast<int>(std::lround(origin.y));
     }
-    if (!setTransform(image.get(), *deviceToImage * Homography::translation(x, y)))
+    if (!setTransform(image.get(), *deviceToImage * Homography::translation(x, y),
+                      area.translated(-x, -y)))
         return {};
     pixman_image_set_filter(image.get(), PIXMAN_FILTER_BILINEAR, nullptr, 0);
     return placedAt(std::move(image), x, y);

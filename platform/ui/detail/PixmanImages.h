@@ -21,7 +21,8 @@ PixmanImage uniformCoverage(double opacity);
 
 // A source image whose pixel space maps into device space by `imageToDevice`, edges extended
 // outward (coverage decides where it ends) or tiled. Whole-pixel moves are placed rather than
-// transformed, which keeps pixman on its fast paths. An empty result when the map is singular.
+// transformed, which keeps pixman on its fast paths. A perspective map needs the device `area`
+// it will be sampled over. An empty result when the map is singular.
 struct MappedSource {
     PixmanImage image;
     Placed placed;
@@ -30,6 +31,6 @@ struct MappedSource {
 MappedSource unmapped(PixmanImage image);
 enum class EdgeMode { Extend, Tile };
 MappedSource mapImage(PixmanImage image, const Homography& imageToDevice,
-                      EdgeMode edges = EdgeMode::Extend);
+                      EdgeMode edges = EdgeMode::Extend, const IntRect& area = {});
 
 }  // namespace detail
