@@ -14,8 +14,9 @@ class UIImage;
 
 // Holds one bitmap context made by CGContextCreator, with direct access to its bytes and a
 // snapshot image that is taken only when asked for after a change. The rep owns its context,
-// and through it the buffer. Every pixel read or write, a new context and any drawing mark the
-// snapshot stale. A rep is used by one thread at a time.
+// and through it the buffer. Every pixel read or write, a new context and the draw operations
+// mark the snapshot stale; code drawing into context() itself calls setNeedsUpdate(true). A rep
+// is used by one thread at a time.
 class BitmapContextRep : public NSObject, public BitmapContextRepProtocol {
     RUNTIME_CLASS(BitmapContextRep)
     // A null context makes a rep that reads as 0 × 0 and gives no image.
