@@ -1,13 +1,13 @@
 // Built with -mavx2 -mfma -ffp-contract=off: SLEEF declares its AVX2 functions only for such
 // builds, and fused multiply-adds would round differently from the scalar conversion that the
-// stored bytes must match.
+// stored bytes must match. Everything here has internal linkage or is one of the kernels: an
+// inline library template instantiated here would be AVX2 code that other files might link to.
 #include "prefs/colorpicker/AVX2Kernels.h"
 
 #include <immintrin.h>
 #include <sleef.h>
 
-#include <algorithm>
-#include <array>
+#include <cstdint>
 #include <cstring>
 #include <numbers>
 
@@ -16,7 +16,9 @@ namespace {
 constexpr size_t kLanes = 8;
 
 template <size_t Inputs>
-using Rows = std::array<const float*, Inputs>;
+struct Rows {
+    const float* row[Inputs];
+};
 
 // Applies `group` (eight elements of each input → eight results of OutBytes bytes each) to whole
 // groups, then once more to the tail copied into zero-padded buffers, so that the tail gets the
@@ -27,7 +29,7 @@ void inGroupsOfEight(size_t count, Rows<Inputs> in, uint8_t* out, Group group) {
     for (; i + kLanes <= count; i += kLanes) {
         Rows<Inputs> at;
         for (size_t n = 0; n < Inputs; ++n)
-            at[n] = in[n] + i;
+            at.row[n] = in.row[n] + i;
         group(at, out + i * OutBytes);
     }
     if (i == count)
@@ -35,8 +37,8 @@ void inGroupsOfEight(size_t count, Rows<Inputs> in, uint8_t* out, Group group) {
     alignas(32) float padded[Inputs][kLanes] = {};
     Rows<Inputs> tail;
     for (size_t n = 0; n < Inputs; ++n) {
-        std::copy(in[n] + i, in[n] + count, padded[n]);
-        tail[n] = padded[n];
+        std::memcpy(padded[n], in.row[n] + i, (count - i) * sizeof(float));
+        tail.row[n] = padded[n];
     }
     alignas(32) uint8_t results[kLanes * OutBytes];
     group(tail, results);
@@ -62,11 +64,11 @@ __m256d select(__m256d mask, __m256d ifTrue, __m256d ifFalse) {
 constexpr uint32_t pick(uint8_t red, uint8_t green, uint8_t blue) {
     return 3u | uint32_t{red} << 8 | uint32_t{green} << 16 | uint32_t{blue} << 24;
 }
-const __m256i kSectorPicks =
-    _mm256_setr_epi32(static_cast<int>(pick(3, 2, 0)), static_cast<int>(pick(1, 3, 0)),
-                      static_cast<int>(pick(0, 3, 2)), static_cast<int>(pick(0, 1, 3)),
-                      static_cast<int>(pick(2, 0, 3)), static_cast<int>(pick(3, 0, 1)),
-                      static_cast<int>(pick(3, 0, 1)), static_cast<int>(pick(3, 0, 1)));
+// A plain array, not a vector constant: a vector initialised at start-up would run AVX2 code on
+// CPUs that lack it.
+alignas(32) constexpr uint32_t kSectorPicks[8] = {pick(3, 2, 0), pick(1, 3, 0), pick(0, 3, 2),
+                                                  pick(0, 1, 3), pick(2, 0, 3), pick(3, 0, 1),
+                                                  pick(3, 0, 1), pick(3, 0, 1)};
 
 // Four wheel pixels, as StoreWheelPixelsScalar computes them: the same double-precision steps in
 // the same order, so the same bytes. Each pixel's colour is v, p, q or t per component, so the
@@ -96,7 +98,8 @@ const __m256i kSectorPicks =
                      _mm_or_si128(_mm_slli_epi32(storedBytes(t), 16), _mm_set1_epi32(0xFF << 24)));
 
     const __m128i picks = _mm256_castsi256_si128(_mm256_permutevar8x32_epi32(
-        kSectorPicks, _mm256_castsi128_si256(_mm256_cvttpd_epi32(sector))));
+        _mm256_load_si256(reinterpret_cast<const __m256i*>(kSectorPicks)),
+        _mm256_castsi128_si256(_mm256_cvttpd_epi32(sector))));
     // Each pixel shuffles within its own four bytes.
     const __m128i fromOwnWord = _mm_setr_epi32(0, 0x04040404, 0x08080808, 0x0C0C0C0C);
     return _mm_shuffle_epi8(candidates, _mm_add_epi32(picks, fromOwnWord));
@@ -107,15 +110,16 @@ const __m256i kSectorPicks =
 [[gnu::flatten]] void atan2fAVX2(float* z, const float* y, const float* x, size_t count) {
     inGroupsOfEight<sizeof(float)>(
         count, Rows<2>{y, x}, reinterpret_cast<uint8_t*>(z), [](const Rows<2>& in, uint8_t* out) {
-            _mm256_storeu_ps(reinterpret_cast<float*>(out),
-                             Sleef_atan2f8_u10avx2(_mm256_loadu_ps(in[0]), _mm256_loadu_ps(in[1])));
+            _mm256_storeu_ps(
+                reinterpret_cast<float*>(out),
+                Sleef_atan2f8_u10avx2(_mm256_loadu_ps(in.row[0]), _mm256_loadu_ps(in.row[1])));
         });
 }
 
 [[gnu::flatten]] void distanceAVX2(const float* a, const float* b, float* c, size_t count) {
     inGroupsOfEight<sizeof(float)>(
         count, Rows<2>{a, b}, reinterpret_cast<uint8_t*>(c), [](const Rows<2>& in, uint8_t* out) {
-            const __m256 x = _mm256_loadu_ps(in[0]), y = _mm256_loadu_ps(in[1]);
+            const __m256 x = _mm256_loadu_ps(in.row[0]), y = _mm256_loadu_ps(in.row[1]);
             _mm256_storeu_ps(
                 reinterpret_cast<float*>(out),
                 _mm256_sqrt_ps(_mm256_add_ps(_mm256_mul_ps(x, x), _mm256_mul_ps(y, y))));
@@ -127,7 +131,7 @@ const __m256i kSectorPicks =
     const __m256d radius = _mm256_set1_pd(usableRadius);
     const bool saturateAll = usableRadius == 0;
     inGroupsOfEight<4>(count, Rows<2>{angle, distance}, argb, [&](const Rows<2>& in, uint8_t* out) {
-        const __m256 angles = _mm256_loadu_ps(in[0]), distances = _mm256_loadu_ps(in[1]);
+        const __m256 angles = _mm256_loadu_ps(in.row[0]), distances = _mm256_loadu_ps(in.row[1]);
         auto* words = reinterpret_cast<__m128i*>(out);
         _mm_storeu_si128(
             words, wheelPixels(_mm256_castps256_ps128(angles), _mm256_castps256_ps128(distances),

@@ -12,20 +12,25 @@
 
 namespace {
 
-std::mutex hookMutex;
-std::function<void(const WheelGenerateOperation&)>& willGenerateHook() {
-    static std::function<void(const WheelGenerateOperation&)> hook;
-    return hook;
+struct WillGenerateHook {
+    std::mutex mutex;
+    std::function<void(const WheelGenerateOperation&)> call;
+};
+
+WillGenerateHook& willGenerate() {
+    // Never destroyed: wheels may still be rendering on queue threads while the process exits.
+    static auto* hook = new WillGenerateHook;
+    return *hook;
 }
 
 void notifyWillGenerate(const WheelGenerateOperation& operation) {
-    std::function<void(const WheelGenerateOperation&)> hook;
+    std::function<void(const WheelGenerateOperation&)> call;
     {
-        std::lock_guard lock(hookMutex);
-        hook = willGenerateHook();
+        std::lock_guard lock(willGenerate().mutex);
+        call = willGenerate().call;
     }
-    if (hook)
-        hook(operation);
+    if (call)
+        call(operation);
 }
 
 }  // namespace
@@ -39,8 +44,8 @@ WheelGenerateOperation::WheelGenerateOperation(double diameter, double padding)
 
 void WheelGenerateOperation::setWillGenerateHookForTesting(
     std::function<void(const WheelGenerateOperation&)> hook) {
-    std::lock_guard lock(hookMutex);
-    willGenerateHook() = std::move(hook);
+    std::lock_guard lock(willGenerate().mutex);
+    willGenerate().call = std::move(hook);
 }
 
 void WheelGenerateOperation::main() {
