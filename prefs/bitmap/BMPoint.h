@@ -15,6 +15,10 @@ constexpr BMPoint BMPointMake(int64_t x, int64_t y) {
     return {x, y};
 }
 
+constexpr CGSize CGSizeFromBMPoint(BMPoint point) {
+    return {static_cast<CGFloat>(point.x), static_cast<CGFloat>(point.y)};
+}
+
 // Each coordinate rounded to the nearest whole number, halves away from zero.
 BMPoint BMPointFromSize(CGSize size);
 BMPoint BMPointFromPoint(CGPoint point);

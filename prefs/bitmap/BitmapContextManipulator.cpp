@@ -58,6 +58,5 @@ CGContextRef BitmapContextManipulator::drawnContext(CGSize size, const Drawing& 
 }
 
 CGSize BitmapContextManipulator::bitmapExtent() const {
-    const BMPoint size = bitmapSize();
-    return CGSizeMake(static_cast<CGFloat>(size.x), static_cast<CGFloat>(size.y));
+    return CGSizeFromBMPoint(bitmapSize());
 }

@@ -58,8 +58,8 @@ protected:
     template <class Rep>
     static std::shared_ptr<Rep> withSize(BMPoint size) {
         if (size.x == 0 || size.y == 0) return nullptr;
-        return std::make_shared<Rep>(CGContextCreator::newARGBBitmapContextWithSize(
-            CGSizeMake(static_cast<CGFloat>(size.x), static_cast<CGFloat>(size.y))));
+        return std::make_shared<Rep>(
+            CGContextCreator::newARGBBitmapContextWithSize(CGSizeFromBMPoint(size)));
     }
     template <class Rep>
     static std::shared_ptr<Rep> withImage(const std::shared_ptr<UIImage>& image) {

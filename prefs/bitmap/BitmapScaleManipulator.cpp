@@ -23,15 +23,9 @@ Class BitmapScaleManipulator::classObject() {
     return cls;
 }
 
-namespace {
-CGSize sizeOf(BMPoint size) {
-    return CGSizeMake(static_cast<CGFloat>(size.x), static_cast<CGFloat>(size.y));
-}
-}  // namespace
-
 void BitmapScaleManipulator::setSize(BMPoint size) {
     const CGImageRef image = CGImage();
-    const CGSize target = sizeOf(size);
+    const CGSize target = CGSizeFromBMPoint(size);
     setContext(drawnContext(target, [&](const CGContextRef& context) {
         CGContextDrawImage(context, CGRectMake(0, 0, target.width, target.height), image);
     }));
@@ -47,7 +41,7 @@ void BitmapScaleManipulator::setSizeFillingFrame(BMPoint size) {
 
 void BitmapScaleManipulator::setSizeKeepingAspect(BMPoint size, Cover cover) {
     const CGImageRef image = CGImage();
-    const CGSize extent = bitmapExtent(), target = sizeOf(size);
+    const CGSize extent = bitmapExtent(), target = CGSizeFromBMPoint(size);
     // The factors are single precision, as the frames have always been laid out.
     const auto sx = static_cast<float>(target.width / extent.width);
     const auto sy = static_cast<float>(target.height / extent.height);
