@@ -2,13 +2,12 @@
 
 #include <charconv>
 #include <cmath>
-#include <ctime>
+
+#include "sim/DateText.h"
 
 namespace {
 
 constexpr char kIndent[] = "    ";
-// Seconds between the Unix epoch and the platform's reference date.
-constexpr double kUnixToReferenceDate = 978307200;
 
 bool needsQuotes(const std::string& text) {
     if (text.empty())
@@ -57,15 +56,6 @@ std::string shortestReal(const PlistValue::Real& real) {
     return std::string(buffer, result.ptr);
 }
 
-std::string dateText(double secondsSinceReferenceDate) {
-    std::time_t unix =
-        static_cast<std::time_t>(std::floor(secondsSinceReferenceDate + kUnixToReferenceDate));
-    std::tm utc{};
-    gmtime_r(&unix, &utc);
-    char buffer[64];
-    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S +0000", &utc);
-    return quoted(buffer);
-}
 
 std::string dataText(const PlistValue::Data& bytes) {
     static constexpr char kHex[] = "0123456789abcdef";
@@ -97,7 +87,7 @@ void describe(const PlistValue& value, const std::string& indent, std::string& o
             out += dataText(*value.asData());
             break;
         case PlistValue::Kind::Date:
-            out += dateText(value.asDate()->secondsSinceReferenceDate);
+            out += quoted(dateText(value.asDate()->secondsSinceReferenceDate));
             break;
         case PlistValue::Kind::Array: {
             out += "(\n";

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "sim/DefaultsCommand.h"
+#include "sim/NotesCommand.h"
 #include "sim/SimulatorCommand.h"
 #include "sim/SimulatorOptions.h"
 #include "sim/WheelCommand.h"
@@ -15,6 +16,7 @@ constexpr char kCommands[] =
     "with --headless or --script (FILE, or - for standard input).\n"
     "commands:\n"
     "  defaults   read, write and delete preference domains of the simulated device\n"
+    "  notes      list the notes in the simulated device's Notes store\n"
     "  wheel      write the colour wheel bitmap of a wheel view as a PNG file\n";
 
 void printUsage(std::ostream& out) {
@@ -35,6 +37,8 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     if (command == "defaults")
         return runDefaultsCommand(args, std::cout, std::cerr);
+    if (command == "notes")
+        return runNotesCommand(args, std::cout, std::cerr);
     if (command == "wheel")
         return runWheelCommand(args, std::cout, std::cerr);
     std::cerr << "plakko-sim: unknown command \"" << command << "\"\n";
