@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/foundation/SystemLog.h"
+#include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIImage.h"
 #include "prefs/bitmap/ImageBitmapRep.h"
 #include "tests/bitmap/BitmapProbe.h"
@@ -129,6 +130,15 @@ TEST(ImageBitmapRepSnapshot, IsRetakenOnlyAfterAChange) {
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->size(), CGSizeMake(2, 2));
     EXPECT_EQ(image->CGImage(), rep->CGImage());
+}
+
+TEST(BitmapValues, PointsRoundHalvesAwayFromZeroAndPixelsBecomeColours) {
+    EXPECT_EQ(BMPointFromPoint(CGPointMake(-2.5, 2.5)), BMPointMake(-3, 3));
+    EXPECT_EQ(BMPointFromSize(CGSizeMake(0.49, 1.5)), BMPointMake(0, 2));
+    CGFloat red = 0, green = 0, blue = 0, alpha = 0;
+    ASSERT_TRUE(UIColorFromBMPixel(BMPixelMake(0.1, 0.2, 0.3, 0.4))
+                    ->getRed_green_blue_alpha(&red, &green, &blue, &alpha));
+    EXPECT_EQ(BMPixelMake(red, green, blue, alpha), BMPixelMake(0.1, 0.2, 0.3, 0.4));
 }
 
 TEST(ImageBitmapRepCreation, RefusesZeroSidesAndRoundsSizes) {
