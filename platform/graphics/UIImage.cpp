@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/NSAssertionHandler.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/UIGraphics.h"
@@ -30,11 +31,10 @@ UIImage::UIImage(CGImageRef image, CGFloat scale, UIImageOrientation orientation
 
 namespace {
 
-std::shared_ptr<UIImage> imageFromFile(const std::string& path) {
-    const std::filesystem::path file(path);
+std::shared_ptr<UIImage> imageFromFile(const std::filesystem::path& file) {
     const std::string stem = file.stem().string();
     if (stem.ends_with(kDoubleScaleSuffix)) {
-        const CGImageRef image = PNGCodec::readFile(path);
+        const CGImageRef image = PNGCodec::readFile(file.string());
         return image ? UIImage::imageWithCGImage_scale_orientation(image, 2, UIImageOrientationUp)
                      : nullptr;
     }
@@ -46,14 +46,14 @@ std::shared_ptr<UIImage> imageFromFile(const std::string& path) {
             return UIImage::imageWithCGImage_scale_orientation(image, 2, UIImageOrientationUp);
         }
     }
-    const CGImageRef image = PNGCodec::readFile(path);
+    const CGImageRef image = PNGCodec::readFile(file.string());
     return image ? UIImage::imageWithCGImage(image) : nullptr;
 }
 
 }  // namespace
 
 std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(const std::string& path) {
-    std::shared_ptr<UIImage> image = imageFromFile(path);
+    std::shared_ptr<UIImage> image = imageFromFile(DeviceRoot::resolve(path));
     if (image) image->fileName_ = std::filesystem::path(path).filename().string();
     return image;
 }
@@ -91,8 +91,7 @@ CGSize UIImage::size() const {
 
 void UIImage::drawInRect_blendMode_alpha(CGRect rect, CGBlendMode mode, CGFloat alpha) const {
     const CGContextRef context = UIGraphicsGetCurrentContext();
-    if (!context)
-        return;
+    if (!context) return;
     CGContextSaveGState(context);
     CGContextSetBlendMode(context, mode);
     CGContextSetAlpha(context, alpha);
@@ -114,7 +113,6 @@ void UIImage::drawAtPoint(CGPoint point) const {
 
 std::optional<std::vector<uint8_t>> UIImagePNGRepresentation(
     const std::shared_ptr<UIImage>& image) {
-    if (!image)
-        return std::nullopt;
+    if (!image) return std::nullopt;
     return PNGCodec::encode(*image->CGImage());
 }

@@ -29,8 +29,9 @@ class UIImage : public NSObject {
     RUNTIME_CLASS(UIImage)
     UIImage(CGImageRef image, CGFloat scale, UIImageOrientation orientation);
 
-    // A PNG file. "name@2x.png" loads at scale 2; on a screen of scale 2 or more a plain
-    // "name.png" is read from its "name@2x.png" sibling when there is one. Null when unreadable.
+    // A PNG file at a device path. "name@2x.png" loads at scale 2; on a screen of scale 2 or more a
+    // plain "name.png" is read from its "name@2x.png" sibling when there is one. Null when
+    // unreadable.
     static std::shared_ptr<UIImage> imageWithContentsOfFile(const std::string& path);
     static std::shared_ptr<UIImage> imageWithData(std::span<const uint8_t> png);
     static std::shared_ptr<UIImage> imageWithData_scale(std::span<const uint8_t> png,
@@ -52,7 +53,7 @@ class UIImage : public NSObject {
     void drawInRect_blendMode_alpha(CGRect rect, CGBlendMode mode, CGFloat alpha) const;
     void drawAtPoint(CGPoint point) const;
 
-  private:
+private:
     CGImageRef image_;
     CGFloat scale_;
     UIImageOrientation orientation_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/TemporaryDeviceRoot.h"
+
 #include <unistd.h>
 #include <filesystem>
 #include <functional>
@@ -148,17 +150,15 @@ TEST(ImageContexts, OpaqueContextsMakeOpaqueImages) {
     EXPECT_EQ(imagePixel(image->CGImage(), 0, 0), (Argb{255, 0, 0, 0}));
 }
 
+// Images live in the simulated device's file system; the codec itself works on host paths.
 class ImageFiles : public testing::Test {
-  protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("plakko-graphics-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+protected:
+    std::string path(const std::string& name) const { return (root_ / devicePath(name)).string(); }
+    static std::string devicePath(const std::string& name) { return "/Library/Images/" + name; }
 
-    std::filesystem::path folder_;
+    ImageFiles() { std::filesystem::create_directories(root_ / "/Library/Images"); }
+
+    TemporaryDeviceRoot root_;
 };
 
 TEST_F(ImageFiles, PngRoundTripKeepsPremultipliedPixels) {
@@ -180,7 +180,7 @@ TEST_F(ImageFiles, CorruptOrMissingFilesGiveNoImage) {
     bytes[20] ^= 0xff;
     EXPECT_EQ(PNGCodec::decode(bytes), nullptr);
     EXPECT_EQ(PNGCodec::decode({}), nullptr);
-    EXPECT_EQ(UIImage::imageWithContentsOfFile(path("missing.png")), nullptr);
+    EXPECT_EQ(UIImage::imageWithContentsOfFile(devicePath("missing.png")), nullptr);
 }
 
 TEST_F(ImageFiles, DoubleScaleFilesLoadAtScaleTwoAndArePreferred) {
@@ -189,18 +189,18 @@ TEST_F(ImageFiles, DoubleScaleFilesLoadAtScaleTwoAndArePreferred) {
     ASSERT_TRUE(PNGCodec::writeFile(small, path("note.png")));
     ASSERT_TRUE(PNGCodec::writeFile(large, path("note@2x.png")));
 
-    const auto explicitLarge = UIImage::imageWithContentsOfFile(path("note@2x.png"));
+    const auto explicitLarge = UIImage::imageWithContentsOfFile(devicePath("note@2x.png"));
     ASSERT_NE(explicitLarge, nullptr);
     EXPECT_EQ(explicitLarge->scale(), 2);
     EXPECT_EQ(explicitLarge->size(), CGSizeMake(4, 2));
 
     UIGraphicsSetMainScreenScale(2);
-    const auto preferred = UIImage::imageWithContentsOfFile(path("note.png"));
+    const auto preferred = UIImage::imageWithContentsOfFile(devicePath("note.png"));
     EXPECT_EQ(preferred->scale(), 2);
     EXPECT_EQ(imagePixel(preferred->CGImage(), 0, 0).b, 255);
 
     UIGraphicsSetMainScreenScale(1);
-    const auto plain = UIImage::imageWithContentsOfFile(path("note.png"));
+    const auto plain = UIImage::imageWithContentsOfFile(devicePath("note.png"));
     EXPECT_EQ(plain->scale(), 1);
     EXPECT_EQ(imagePixel(plain->CGImage(), 0, 0).r, 255);
     UIGraphicsSetMainScreenScale(2);

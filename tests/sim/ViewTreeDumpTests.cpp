@@ -18,7 +18,7 @@ TEST(ViewTreeDumpTest, ViewsReportModelGeometryAndTheFilesTheirImagesCameFrom) {
     auto container = std::make_shared<UIView>(CGRectMake(10, 20, 100, 50));
     container->setAlpha(0.85);
     container->setHidden(true);
-    auto fromFile = std::make_shared<UIImageView>(UIImage::imageWithContentsOfFile(file));
+    auto fromFile = std::make_shared<UIImageView>(UIImage::imageWithContentsOfFile("/Badge.png"));
     fromFile->setCenter({50, 25});
     auto drawn = std::make_shared<UIImageView>(UIImage::imageWithCGImage(pixels));
     auto empty = std::make_shared<UIImageView>(CGRectMake(0, 0, 5, 5));
