@@ -5,6 +5,7 @@
 #include "platform/graphics/UIColor.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/CATransaction.h"
+#include "platform/ui/UIGestureRecognizer.h"
 #include "platform/ui/UIViewAnimationContext.h"
 #include "platform/ui/UIWindow.h"
 
@@ -329,6 +330,23 @@ std::shared_ptr<UIView> UIView::hitTest_withEvent(CGPoint point, UIEvent* event)
 
 bool UIView::pointInside_withEvent(CGPoint point, UIEvent*) const {
     return CGRectContainsPoint(bounds(), point);
+}
+
+// Gesture recognisers
+
+void UIView::addGestureRecognizer(const std::shared_ptr<UIGestureRecognizer>& recognizer) {
+    if (!recognizer || recognizer->view().get() == this) return;
+    if (auto previous = recognizer->view()) previous->removeGestureRecognizer(recognizer);
+    gestureRecognizers_.push_back(recognizer);
+    recognizer->setView(std::static_pointer_cast<UIView>(shared_from_this()));
+}
+
+void UIView::removeGestureRecognizer(const std::shared_ptr<UIGestureRecognizer>& recognizer) {
+    auto it = std::find(gestureRecognizers_.begin(), gestureRecognizers_.end(), recognizer);
+    if (it == gestureRecognizers_.end()) return;
+    const auto keep = *it;
+    gestureRecognizers_.erase(it);
+    keep->setView(nullptr);
 }
 
 // Layer delegate

@@ -12,11 +12,12 @@
 
 class UIColor;
 class UIEvent;
+class UIGestureRecognizer;
 class UIWindow;
 
 // A rectangle of the screen backed by a layer: geometry, appearance, a subview tree, layout,
-// drawing and hit testing. Ownership: a view owns its layer and its subviews; its superview is a
-// weak reference. Views live in std::shared_ptr. Main thread only.
+// drawing and hit testing. Ownership: a view owns its layer, its subviews and its gesture
+// recognisers; its superview is a weak reference. Views live in std::shared_ptr. Main thread only.
 //
 // layoutSubviews, didMoveToWindow and didMoveToSuperview are sent through the runtime, so a hook
 // on a view class changes them for every instance. A subclass that draws overrides drawRect and
@@ -96,6 +97,14 @@ class UIView : public UIResponder, public CALayerDelegate {
     virtual std::shared_ptr<UIView> hitTest_withEvent(CGPoint point, UIEvent* event);
     virtual bool pointInside_withEvent(CGPoint point, UIEvent* event) const;
 
+    // Gesture recognisers: the view keeps them, and they see the touches that land in its
+    // subtree before the touched view does. A recogniser moves from any view it was on.
+    void addGestureRecognizer(const std::shared_ptr<UIGestureRecognizer>& recognizer);
+    void removeGestureRecognizer(const std::shared_ptr<UIGestureRecognizer>& recognizer);
+    const std::vector<std::shared_ptr<UIGestureRecognizer>>& gestureRecognizers() const {
+        return gestureRecognizers_;
+    }
+
     // Animation blocks (UIViewAnimations.cpp). Changes of frame, bounds, center, transform and
     // alpha made inside the block animate; the completion is told whether every animation ran
     // to its end.
@@ -146,6 +155,7 @@ private:
     std::vector<std::shared_ptr<UIView>> subviews_;
     std::weak_ptr<UIView> superview_;
     std::shared_ptr<UIColor> backgroundColor_;
+    std::vector<std::shared_ptr<UIGestureRecognizer>> gestureRecognizers_;
     bool userInteractionEnabled_ = true;
     bool autoresizesSubviews_ = true;
     unsigned autoresizingMask_ = UIViewAutoresizingNone;
