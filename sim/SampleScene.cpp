@@ -13,6 +13,14 @@
 
 namespace {
 
+constexpr double kFirstStepDelay = 0.5;
+constexpr double kStepInterval = 1.5;
+constexpr double kMoveDuration = 1.0;
+constexpr double kFlipDuration = 0.8;
+// A lively spring that still settles well within its duration.
+constexpr double kSpringDamping = 0.55;
+constexpr double kSpringVelocity = 0.3;
+
 constexpr CGFloat kPanelMaximumWidth = 300;
 constexpr CGFloat kPanelMargin = 24;
 constexpr CGFloat kPanelHeight = 96;
@@ -94,7 +102,8 @@ void SampleScene::runStep() {
 void SampleScene::moveTo(CGPoint center) {
     UIView::
         animateWithDuration_delay_usingSpringWithDamping_initialSpringVelocity_options_animations_completion(
-            kMoveDuration, 0, 0.55, 0.3, 0, [&] { panel_->setCenter(center); }, nullptr);
+            kMoveDuration, 0, kSpringDamping, kSpringVelocity, 0,
+            [&] { panel_->setCenter(center); }, nullptr);
 }
 
 void SampleScene::flip(int transition) {

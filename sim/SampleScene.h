@@ -11,17 +11,12 @@ class UIView;
 class UIWindow;
 
 // What the device shows until SpringBoard arrives: a gradient backdrop and a translucent rounded
-// panel with a shadow and a line of text, which springs down the screen, flips over, springs back
-// and flips back, one motion every kStepInterval seconds, so that views, layers, animations and
-// the compositor can be seen at work. The scene is on screen while it exists: it shows its
-// window when made and takes it off the screen when destroyed.
+// panel with a shadow and a line of text, which springs down the screen (for 1 s), flips over
+// (0.8 s), springs back and flips back, one motion every 1.5 s from 0.5 s after it appears, so
+// that views, layers, animations and the compositor can be seen at work. The scene is on screen
+// while it exists: it shows its window when made and takes it off the screen when destroyed.
 class SampleScene : public std::enable_shared_from_this<SampleScene> {
 public:
-    static constexpr double kFirstStepDelay = 0.5;
-    static constexpr double kStepInterval = 1.5;
-    static constexpr double kMoveDuration = 1.0;
-    static constexpr double kFlipDuration = 0.8;
-
     // Builds the scene on the main screen and starts its motions.
     static std::shared_ptr<SampleScene> show();
     ~SampleScene();

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "platform/foundation/NSRunLoop.h"
@@ -21,14 +23,25 @@ constexpr CGFloat kTallestWindow = 900;
     throw std::runtime_error(what + ": " + SDL_GetError());
 }
 
+// SDL falls back to drivers that show nothing when no display answers; a window there would run
+// unseen until killed. They are used only when asked for by name (SDL_VIDEODRIVER).
+bool isUnseenFallback(std::string_view driver) {
+    return std::getenv("SDL_VIDEODRIVER") == nullptr &&
+           (driver == "offscreen" || driver == "dummy");
+}
+
 }  // namespace
 
 SimulatorWindow::VideoSubsystem::VideoSubsystem() {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) failWithSDLError("SDL can't start its video");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSDLError("SDL can't start its video");
+    const std::string driver = SDL_GetCurrentVideoDriver();
+    if (isUnseenFallback(driver)) {
+        SDL_Quit();
+        throw std::runtime_error("SDL found no display, only its " + driver + " driver");
+    }
 }
 
 SimulatorWindow::VideoSubsystem::~VideoSubsystem() {
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_Quit();
 }
 
@@ -131,11 +144,7 @@ CGImageRef SimulatorWindow::contentsForTesting() {
     int width = 0, height = 0;
     SDL_GetRendererOutputSize(renderer_.get(), &width, &height);
     std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
-    // Logical scaling would otherwise have the read rectangle in points.
-    SDL_RenderSetLogicalSize(renderer_.get(), 0, 0);
-    const SDL_Rect whole{0, 0, width, height};
-    drawScreen();
-    SDL_RenderReadPixels(renderer_.get(), &whole, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
+    SDL_RenderReadPixels(renderer_.get(), nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
                          width * static_cast<int>(sizeof(std::uint32_t)));
     return std::make_shared<CGImage>(width, height, std::move(pixels), true);
 }

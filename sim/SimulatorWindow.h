@@ -15,7 +15,7 @@ union SDL_Event;
 // the window's events, runs one turn of the main run loop and, when the screen changed, shows it.
 // One window pixel per screen point, screens too tall for a 1080-line display scaled down to
 // fit; the window can be resized and keeps the screen's proportions. Main thread only; the
-// window owns SDL's video subsystem while it is open.
+// window owns SDL (initialised with its video) while it is open.
 class SimulatorWindow {
 public:
     // Throws std::runtime_error with SDL's reason when no window can be opened.

@@ -5,9 +5,9 @@
 // settled, flipping over, flipped.
 inline constexpr char kTourScript[] = R"(# The sample scene, on virtual time.
 screenshot 00-start.png
-wait 1.0
+wait 0.6
 screenshot 01-springing.png
-wait 0.8
+wait 1.2
 screenshot 02-settled.png
 wait 0.5
 screenshot 03-flipping.png

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <sys/types.h>
+
+// A private X server for one test: Xvfb on a free display number, named in DISPLAY (with SDL
+// told to use X11) while the object lives. When Xvfb is missing or doesn't start, problem()
+// says why and the environment is left alone.
+class XvfbDisplay {
+public:
+    XvfbDisplay();
+    ~XvfbDisplay();
+    XvfbDisplay(const XvfbDisplay&) = delete;
+    XvfbDisplay& operator=(const XvfbDisplay&) = delete;
+
+    // Empty while the server runs.
+    const std::string& problem() const { return problem_; }
+
+private:
+    void start(int display);
+
+    pid_t server_ = 0;
+    std::string problem_;
+    std::optional<std::string> previousDisplay_, previousDriver_;
+};
