@@ -42,6 +42,16 @@ WheelGenerateOperation::WheelGenerateOperation(double diameter, double padding)
     NSAssert(std::isfinite(padding), "The wheel's padding must be a number.");
 }
 
+std::shared_ptr<ImageBitmapRep> WheelGenerateOperation::bitmap() const {
+    std::lock_guard lock(bitmapMutex_);
+    return bitmap_;
+}
+
+void WheelGenerateOperation::setBitmap(std::shared_ptr<ImageBitmapRep> bitmap) {
+    std::lock_guard lock(bitmapMutex_);
+    bitmap_.swap(bitmap);
+}
+
 void WheelGenerateOperation::setWillGenerateHookForTesting(
     std::function<void(const WheelGenerateOperation&)> hook) {
     std::lock_guard lock(willGenerate().mutex);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 #include "platform/foundation/NSOperation.h"
 
@@ -28,8 +28,9 @@ class WheelGenerateOperation : public NSOperation {
 
     double diameter() const { return diameter_; }
     double padding() const { return padding_; }
-    std::shared_ptr<ImageBitmapRep> bitmap() const { return bitmap_.load(); }
-    void setBitmap(std::shared_ptr<ImageBitmapRep> bitmap) { bitmap_.store(std::move(bitmap)); }
+    // Read and written atomically: waiters on other threads read it once the wheel is done.
+    std::shared_ptr<ImageBitmapRep> bitmap() const;
+    void setBitmap(std::shared_ptr<ImageBitmapRep> bitmap);
 
     bool isConcurrent() const override { return true; }
     bool isExecuting() const override { return bitmap() == nullptr; }
@@ -43,5 +44,8 @@ class WheelGenerateOperation : public NSOperation {
   private:
     const double diameter_;
     const double padding_;
-    std::atomic<std::shared_ptr<ImageBitmapRep>> bitmap_;
+    // A lock rather than std::atomic<std::shared_ptr>, whose lock bit the thread sanitizer can't
+    // see.
+    mutable std::mutex bitmapMutex_;
+    std::shared_ptr<ImageBitmapRep> bitmap_;
 };
