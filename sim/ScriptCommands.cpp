@@ -2,10 +2,14 @@
 
 #include "sim/CaptureCommands.h"
 #include "sim/ClockCommands.h"
+#include "sim/RotationCommands.h"
+#include "sim/TouchCommands.h"
 
 ScriptCommandTable scriptCommands() {
     ScriptCommandTable commands;
     addClockCommands(commands);
     addCaptureCommands(commands);
+    addTouchCommands(commands);
+    addRotationCommands(commands);
     return commands;
 }

@@ -118,6 +118,7 @@ bool SimulatorWindow::runFrame() {
 }
 
 bool SimulatorWindow::handleEvent(const SDL_Event& event) {
+    if (input_.handleEvent(event)) return true;
     switch (event.type) {
         case SDL_QUIT:
             return false;

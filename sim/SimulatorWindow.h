@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/graphics/CGImage.h"
+#include "sim/WindowInput.h"
 
 class DeviceScreen;
 struct SDL_Renderer;
@@ -53,4 +54,6 @@ private:
     std::unique_ptr<SDL_Renderer, SDLDeleter> renderer_;
     std::unique_ptr<SDL_Texture, SDLDeleter> texture_;
     bool needsPresent_ = true;
+    // The mouse as a finger, and the keys that turn the device.
+    WindowInput input_;
 };

@@ -1,0 +1,36 @@
+#include "sim/RotationCommands.h"
+
+#include <string_view>
+#include <utility>
+
+#include "sim/DeviceRotation.h"
+#include "sim/ScriptCommandTable.h"
+#include "sim/ScriptError.h"
+
+namespace {
+
+constexpr std::pair<std::string_view, UIDeviceOrientation> kOrientations[] = {
+    {"portrait", UIDeviceOrientationPortrait},
+    {"upside-down", UIDeviceOrientationPortraitUpsideDown},
+    {"landscape-left", UIDeviceOrientationLandscapeLeft},
+    {"landscape-right", UIDeviceOrientationLandscapeRight},
+};
+
+void rotate(const ScriptCommandTable::Arguments& arguments, ScriptContext&) {
+    for (const auto& [name, orientation] : kOrientations) {
+        if (arguments[0] == name) {
+            rotateDevice(orientation);
+            return;
+        }
+    }
+    throw ScriptError("\"" + arguments[0] +
+                      "\" is no orientation: portrait, upside-down, landscape-left or "
+                      "landscape-right");
+}
+
+}  // namespace
+
+void addRotationCommands(ScriptCommandTable& commands) {
+    commands.add("rotate",
+                 {"rotate portrait|upside-down|landscape-left|landscape-right", 1, 1, rotate});
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+class ScriptCommandTable;
+
+// A finger on the screen, at screen points, on virtual time:
+// tap X Y: down and up again a moment later.
+// press X Y SECONDS: down, held for SECONDS, up.
+// tap-press X Y SECONDS: a tap, then a press held for SECONDS, as a long press after a tap wants.
+// drag X1 Y1 X2 Y2 [SECONDS [STEPS]]: down at the start, STEPS equal moves over SECONDS (0.3 and
+// 10 unless given), up at the end.
+void addTouchCommands(ScriptCommandTable& commands);

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <sstream>
+
+#include "platform/foundation/NSNotificationCenter.h"
+#include "platform/ui/UILongPressGestureRecognizer.h"
+#include "platform/ui/UITapGestureRecognizer.h"
+#include "sim/DeviceRotation.h"
+#include "sim/DeviceScreen.h"
+#include "sim/ScriptCommands.h"
+#include "sim/ScriptContext.h"
+#include "sim/ScriptError.h"
+#include "sim/ScriptRunner.h"
+#include "sim/WindowInput.h"
+#include "tests/ui/TouchTestSupport.h"
+
+namespace {
+
+using States = std::vector<UIGestureRecognizerState>;
+
+// A screen of views that answer fingers: a button with a tap, a button with a tap and a long
+// press after a tap, a view with a long press and a draggable note.
+class FingerInputTest : public TouchTest {
+protected:
+    FingerInputTest() {
+        attach<UITapGestureRecognizer>(addView(CGRectMake(20, 20, 40, 40)), "handleTap:");
+        auto hideButton = addView(CGRectMake(20, 400, 30, 30));
+        attach<UITapGestureRecognizer>(hideButton, "detectTap:");
+        auto hold = attach<UILongPressGestureRecognizer>(hideButton, "handleHold:");
+        hold->setNumberOfTapsRequired(1);
+        hold->setMinimumPressDuration(0.05);
+        addView(CGRectMake(200, 60, 100, 100))
+            ->addGestureRecognizer(
+                std::make_shared<UILongPressGestureRecognizer>(presses_, "handleHold:"));
+        attach<UIPanGestureRecognizer>(note_, "dragView:");
+    }
+    ~FingerInputTest() override { rotateDevice(UIDeviceOrientationPortrait); }
+
+    void runLines(const std::string& script) {
+        std::istringstream in(script);
+        runScript(in, "test", commands_, context_);
+    }
+
+    std::shared_ptr<GestureTarget> presses_ = std::make_shared<GestureTarget>();
+    std::shared_ptr<RecordingView> note_ = addView(CGRectMake(100, 200, 150, 150));
+    DeviceScreen screen_;
+    ScriptCommandTable commands_ = scriptCommands();
+    ScriptContext context_{screen_, {}};
+};
+
+SDL_Event mouseButton(Uint32 type, Uint8 button, int x, int y) {
+    SDL_Event event{};
+    event.type = type;
+    event.button.button = button;
+    event.button.x = x;
+    event.button.y = y;
+    return event;
+}
+
+SDL_Event mouseMotion(Uint32 buttons, int x, int y) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.state = buttons;
+    event.motion.x = x;
+    event.motion.y = y;
+    return event;
+}
+
+SDL_Event keyDown(SDL_Keycode key, Uint16 modifiers, Uint8 repeat = 0) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    event.key.keysym.mod = modifiers;
+    event.key.repeat = repeat;
+    return event;
+}
+
+}  // namespace
+
+TEST_F(FingerInputTest, ScriptsTapPressAndDragTheViewsUnderTheirPoints) {
+    int rotations = 0;
+    const auto observation = NSNotificationCenter::defaultCenter().addObserverForName(
+        UIDeviceOrientationDidChangeNotification, nullptr, [&](auto&) { ++rotations; });
+
+    runLines(
+        "tap 40 40\n"
+        "press 250 110 0.6  # long enough for a long press\n"
+        "press 35 415 0.6   # no tap before it: the hide button's tap, not its hold\n"
+        "wait 1\n"
+        "tap-press 35 415 0.2\n"
+        "drag 120 220 180 170\n"
+        "tap -100 -100      # nothing there\n"
+        "rotate landscape-left\n");
+
+    EXPECT_EQ(target_->count("handleTap:"), 1);
+    EXPECT_EQ(presses_->states("handleHold:"),
+              (States{UIGestureRecognizerStateBegan, UIGestureRecognizerStateEnded}));
+    EXPECT_EQ(target_->count("detectTap:"), 2) << "the press, and the tap of the tap-press";
+    EXPECT_EQ(target_->states("handleHold:"),
+              (States{UIGestureRecognizerStateBegan, UIGestureRecognizerStateEnded}));
+    // Steps of (6, -5): the pan begins at the second, 15.6 points out, and follows from there.
+    EXPECT_NEAR(note_->center().x, 175 + 48, 1e-9);
+    EXPECT_NEAR(note_->center().y, 275 - 40, 1e-9);
+    EXPECT_EQ(UIDevice::currentDevice().orientation(), UIDeviceOrientationLandscapeLeft);
+    EXPECT_EQ(UIApplication::sharedApplication().statusBarOrientation(),
+              UIInterfaceOrientationLandscapeRight);
+    EXPECT_EQ(rotations, 1);
+}
+
+TEST_F(FingerInputTest, ScriptsRefuseGesturesThatMakeNoSense) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"tap 10 ten", "test:1: \"ten\" is not a number"},
+        {"press 10 10 -1", "test:1: a finger's gesture takes 0 to 60 seconds, not -1"},
+        {"drag 0 0 10 10 0.3 0", "test:1: a drag takes a whole number of 1 to 10000 steps, not 0"},
+        {"drag 0 0 10 10 0.3 2.5",
+         "test:1: a drag takes a whole number of 1 to 10000 steps, "
+         "not 2.5"},
+        {"rotate sideways",
+         "test:1: \"sideways\" is no orientation: portrait, upside-down, "
+         "landscape-left or landscape-right"},
+    };
+    for (const auto& [script, error] : cases) {
+        try {
+            runLines(script);
+            ADD_FAILURE() << script;
+        } catch (const ScriptError& thrown) {
+            EXPECT_EQ(thrown.what(), error);
+        }
+    }
+}
+
+TEST_F(FingerInputTest, TheWindowsMouseIsAFingerAndCtrlArrowsTurnTheDevice) {
+    WindowInput input;
+    EXPECT_TRUE(input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 120, 220)));
+    for (int step = 1; step <= 4; ++step) {
+        advance(0.02);
+        input.handleEvent(mouseMotion(SDL_BUTTON_LMASK, 120 + 10 * step, 220));
+    }
+    input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 160, 220));
+    EXPECT_EQ(note_->center(), CGPointMake(175 + 30, 275)) << "begun at 10 points, then 30 more";
+
+    input.handleEvent(mouseMotion(0, 120, 300));  // no button down: no finger
+    input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 40, 40));
+    input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 40, 40));
+    EXPECT_EQ(note_->center(), CGPointMake(205, 275));
+    EXPECT_EQ(target_->count("handleTap:"), 0);
+
+    input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 40, 40));
+    SDL_Event focusLost{};
+    focusLost.type = SDL_WINDOWEVENT;
+    focusLost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    EXPECT_FALSE(input.handleEvent(focusLost)) << "the window redraws too";
+    input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 40, 40));
+    EXPECT_EQ(target_->count("handleTap:"), 0) << "the finger was let go with the focus";
+
+    EXPECT_FALSE(input.handleEvent(keyDown(SDLK_RIGHT, KMOD_NONE))) << "left for text editing";
+    EXPECT_TRUE(input.handleEvent(keyDown(SDLK_RIGHT, KMOD_LCTRL)));
+    EXPECT_EQ(UIDevice::currentDevice().orientation(), UIDeviceOrientationLandscapeRight);
+    EXPECT_TRUE(input.handleEvent(keyDown(SDLK_RIGHT, KMOD_RCTRL, 1)));
+    EXPECT_EQ(UIDevice::currentDevice().orientation(), UIDeviceOrientationLandscapeRight)
+        << "a held key turns once";
+    input.handleEvent(keyDown(SDLK_LEFT, KMOD_LCTRL));
+    input.handleEvent(keyDown(SDLK_LEFT, KMOD_LCTRL));
+    EXPECT_EQ(UIDevice::currentDevice().orientation(), UIDeviceOrientationLandscapeLeft);
+    EXPECT_EQ(UIApplication::sharedApplication().statusBarOrientation(),
+              UIInterfaceOrientationLandscapeRight);
+}
