@@ -1,5 +1,6 @@
 #include "sim/ScriptCommands.h"
 
+#include "sim/AlertCommands.h"
 #include "sim/CaptureCommands.h"
 #include "sim/ClockCommands.h"
 #include "sim/RotationCommands.h"
@@ -11,5 +12,6 @@ ScriptCommandTable scriptCommands() {
     addCaptureCommands(commands);
     addTouchCommands(commands);
     addRotationCommands(commands);
+    addAlertCommands(commands);
     return commands;
 }

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "platform/ui/UIAlertView.h"
+#include "platform/ui/UIAlertViewButton.h"
+#include "tests/ui/TouchTestSupport.h"
+
+namespace {
+
+class AlertRecorder : public UIAlertViewDelegate {
+public:
+    void alertView_clickedButtonAtIndex(UIAlertView* alert, long index) override {
+        events.push_back("clicked " + std::to_string(index) +
+                         (alert->isVisible() ? " while shown" : " after dismissal"));
+    }
+    void alertView_didDismissWithButtonIndex(UIAlertView*, long index) override {
+        events.push_back("dismissed " + std::to_string(index));
+    }
+    std::vector<std::string> events;
+};
+
+using Events = std::vector<std::string>;
+
+class AlertViewTest : public TouchTest {
+protected:
+    std::shared_ptr<UIAlertView> makeAlert(const std::string& cancel,
+                                           const std::vector<std::string>& others) {
+        return std::make_shared<UIAlertView>("Enter Password", "This Note is Password Protected",
+                                             recorder_, cancel, others);
+    }
+
+    // A finger on the middle of the button, wherever the alert put it.
+    void tapButton(const UIAlertView& alert, long index) {
+        const auto button = alert.buttonAtIndex(index);
+        const CGRect frame = button->convertRect_toView(button->bounds(), nullptr);
+        tap({CGRectGetMidX(frame), CGRectGetMidY(frame)});
+    }
+
+    static bool isOnScreen(const std::shared_ptr<UIWindow>& window) {
+        const auto windows = UIApplication::sharedApplication().windows();
+        return window && std::find(windows.begin(), windows.end(), window) != windows.end();
+    }
+
+    std::shared_ptr<AlertRecorder> recorder_ = std::make_shared<AlertRecorder>();
+};
+
+}  // namespace
+
+TEST(AlertViewLayoutTest, TwoButtonsSitSideBySideAndMoreStackWithCancelLast) {
+    UIAlertViewLayout::Content content{"Title", "Message", true, 2, true, 480};
+    const auto pair = UIAlertViewLayout::make(content);
+    EXPECT_EQ(pair.size.width, 270);
+    ASSERT_EQ(pair.buttonRects.size(), 2u);
+    EXPECT_EQ(pair.buttonRects[0], CGRectMake(0, pair.size.height - 44, 135, 44))
+        << "cancel on the left";
+    EXPECT_EQ(pair.buttonRects[1], CGRectMake(135, pair.size.height - 44, 135, 44));
+    EXPECT_GT(pair.textFieldRect.origin.y, CGRectGetMaxY(pair.messageRect));
+    EXPECT_LT(CGRectGetMaxY(pair.textFieldRect), pair.buttonRects[0].origin.y);
+    EXPECT_GT(pair.messageRect.origin.y, CGRectGetMaxY(pair.titleRect) - 0.001);
+
+    content.buttonCount = 3;
+    const auto stack = UIAlertViewLayout::make(content);
+    EXPECT_LT(stack.buttonRects[1].origin.y, stack.buttonRects[2].origin.y);
+    EXPECT_EQ(stack.buttonRects[0], CGRectMake(0, stack.size.height - 44, 270, 44))
+        << "cancel at the bottom";
+
+    content = {"", std::string(5000, 'w') + " end", false, 1, false, 300};
+    const auto cut = UIAlertViewLayout::make(content);
+    EXPECT_LE(cut.size.height, 300) << "a message too long for the screen is cut";
+    EXPECT_TRUE(CGRectIsEmpty(cut.titleRect));
+    EXPECT_TRUE(CGRectIsEmpty(cut.textFieldRect));
+}
+
+TEST_F(AlertViewTest, ButtonsAreNumberedFromTheCancelButtonAndEmptyTitlesMakeNone) {
+    const auto alert = makeAlert("Cancel", {"Ok"});
+    EXPECT_EQ(alert->numberOfButtons(), 2);
+    EXPECT_EQ(alert->cancelButtonIndex(), 0);
+    EXPECT_EQ(alert->buttonTitleAtIndex(0), "Cancel");
+    EXPECT_EQ(alert->buttonTitleAtIndex(1), "Ok");
+    EXPECT_EQ(alert->buttonTitleAtIndex(2), "");
+    EXPECT_EQ(alert->buttonAtIndex(-1), nullptr);
+
+    const auto noCancel = makeAlert("", {"First", "", "Second"});
+    EXPECT_EQ(noCancel->cancelButtonIndex(), -1);
+    EXPECT_EQ(noCancel->numberOfButtons(), 2);
+    EXPECT_EQ(noCancel->buttonTitleAtIndex(0), "First");
+    EXPECT_EQ(noCancel->buttonTitleAtIndex(1), "Second");
+
+    const auto bare = std::make_shared<UIAlertView>();
+    bare->show();
+    advance(0.3);
+    EXPECT_EQ(UIAlertView::visibleAlerts(), std::vector{bare}) << "nothing to show still shows";
+    bare->dismissWithClickedButtonIndex_animated(-1, false);
+}
+
+TEST_F(AlertViewTest, AButtonTellsTheDelegateThenTheAlertAndItsWindowGo) {
+    auto alert = makeAlert("Cancel", {"Ok"});
+    alert->show();
+    alert->show();
+    const auto alertWindow = alert->window();
+    ASSERT_NE(alertWindow, nullptr);
+    EXPECT_EQ(alertWindow->windowLevel(), UIWindowLevelAlert);
+    EXPECT_TRUE(alertWindow->isKeyWindow());
+    EXPECT_EQ(alertWindow->frame(), CGRectMake(0, 0, 320, 480)) << "dimming the whole screen";
+    EXPECT_EQ(alert->center().x, 160);
+    EXPECT_NEAR(alert->center().y, 240, 0.5) << "centred, on whole points";
+    EXPECT_EQ(alert->frame().origin.y, std::floor(alert->frame().origin.y));
+    EXPECT_EQ(UIAlertView::visibleAlerts(), std::vector{alert}) << "shown once";
+    advance(0.3);
+
+    const std::weak_ptr<UIAlertView> shown = alert;
+    alert.reset();
+    ASSERT_FALSE(shown.expired()) << "the platform keeps a shown alert alive";
+    tapButton(*shown.lock(), 1);
+    EXPECT_EQ(recorder_->events, Events{"clicked 1 while shown"});
+    EXPECT_TRUE(UIAlertView::visibleAlerts().empty()) << "dismissing at once";
+    EXPECT_TRUE(window_->isKeyWindow()) << "the window that was key before is again";
+    advance(0.3);
+    EXPECT_EQ(recorder_->events, (Events{"clicked 1 while shown", "dismissed 1"}));
+    EXPECT_FALSE(isOnScreen(alertWindow));
+    EXPECT_TRUE(shown.expired());
+
+    alert = makeAlert("Cancel", {"Ok"});
+    alert->show();
+    advance(0.3);
+    const auto secondWindow = alert->window();
+    recorder_.reset();
+    tapButton(*alert, 0);
+    advance(0.3);
+    EXPECT_FALSE(isOnScreen(secondWindow)) << "a delegate that is gone is simply not told";
+}
+
+TEST_F(AlertViewTest, TheAlertIsModalUntilDismissedInCode) {
+    auto behind = addView(CGRectMake(0, 0, 320, 480));
+    const auto alert = makeAlert("Cancel", {"Ok"});
+    alert->show();
+    advance(0.3);
+    tap({20, 20});
+    EXPECT_TRUE(behind->calls.empty()) << "the dimmed screen takes no touches";
+    EXPECT_TRUE(alert->isVisible());
+
+    const auto alertWindow = alert->window();
+    alert->dismissWithClickedButtonIndex_animated(1, false);
+    EXPECT_FALSE(isOnScreen(alertWindow)) << "gone at once when not animated";
+    EXPECT_EQ(recorder_->events, Events{"dismissed 1"}) << "no tap to report";
+    tap({20, 20});
+    EXPECT_EQ(behind->calls.size(), 2u);
+}
