@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <mutex>
@@ -131,6 +132,26 @@ int fitToBounds(PangoLayout* layout, CGSize bounds, LineBreak lineBreak) {
     return lineCount;
 }
 
+// Left-aligned word wrapping at `width`, as drawTextInRect lays out text for a caret.
+void wrapForCaret(PangoLayout* layout, CGFloat width) {
+    if (width > 0 && std::isfinite(width)) pango_layout_set_width(layout, toPango(width));
+    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+}
+
+// `index` held to the layout's text and moved back to the start of the character it falls in.
+int characterBoundary(PangoLayout* layout, size_t index) {
+    const char* text = pango_layout_get_text(layout);
+    size_t boundary = std::min(index, std::strlen(text));
+    while (boundary > 0 && (static_cast<unsigned char>(text[boundary]) & 0xC0) == 0x80) --boundary;
+    return static_cast<int>(boundary);
+}
+
+int toPangoCoordinate(CGFloat points) {
+    constexpr CGFloat kLimit = std::numeric_limits<int>::max() / 2 / PANGO_SCALE;
+    return static_cast<int>(std::clamp(std::isnan(points) ? 0 : points, -kLimit, kLimit) *
+                            PANGO_SCALE);
+}
+
 CGSize sizeOfLines(PangoLayout* layout, int lineCount) {
     CGSize size{};
     for (int i = 0; i < lineCount; ++i) {
@@ -224,4 +245,31 @@ CGSize Typesetter::drawTextInRect(const CGContextRef& context, std::string_view 
     draw(context, layout.get(), lines, {rect.origin, {rect.size.width, size.height}},
          lineBreak == LineBreak::Clip, font);
     return size;
+}
+
+CGRect Typesetter::caretRectForIndex(std::string_view text, const FontDescriptor& font,
+                                     CGFloat width, size_t index) {
+    FontSystem& system = FontSystem::shared();
+    const auto lock = system.lock();
+    const Layout layout = system.makeLayout(text, font);
+    wrapForCaret(layout.get(), width);
+    PangoRectangle caret;
+    pango_layout_get_cursor_pos(layout.get(), characterBoundary(layout.get(), index), &caret,
+                                nullptr);
+    return {{fromPango(caret.x), fromPango(caret.y)}, {0, fromPango(caret.height)}};
+}
+
+size_t Typesetter::caretIndexAtPoint(std::string_view text, const FontDescriptor& font,
+                                     CGFloat width, CGPoint point) {
+    FontSystem& system = FontSystem::shared();
+    const auto lock = system.lock();
+    const Layout layout = system.makeLayout(text, font);
+    wrapForCaret(layout.get(), width);
+    int index = 0, trailing = 0;
+    pango_layout_xy_to_index(layout.get(), toPangoCoordinate(point.x), toPangoCoordinate(point.y),
+                             &index, &trailing);
+    // `trailing` counts the characters after `index` that the point is beyond.
+    const char* laidOut = pango_layout_get_text(layout.get());
+    const char* caret = g_utf8_offset_to_pointer(laidOut + index, trailing);
+    return static_cast<size_t>(caret - laidOut);
 }

@@ -34,4 +34,18 @@ class Typesetter {
     static CGSize drawTextInRect(const CGContextRef& context, std::string_view text,
                                  const FontDescriptor& font, CGRect rect, LineBreak lineBreak,
                                  TextAlignment alignment);
+
+    // Caret positions in text laid out left-aligned as drawTextInRect lays it out with word
+    // wrapping at `width` (not wrapped when the width is 0 or not finite), the first line's
+    // top-left at (0, 0). Indexes are byte offsets into the text, which should be valid UTF-8
+    // for them to mean anything; an index inside a character or beyond the end is taken back to
+    // the nearest character boundary.
+    //
+    // The caret before the character at `index`: its x, the top of its line and the line's
+    // height, zero wide.
+    static CGRect caretRectForIndex(std::string_view text, const FontDescriptor& font,
+                                    CGFloat width, size_t index);
+    // The caret position nearest to `point`.
+    static size_t caretIndexAtPoint(std::string_view text, const FontDescriptor& font,
+                                    CGFloat width, CGPoint point);
 };

@@ -27,9 +27,13 @@ std::vector<std::shared_ptr<UIWindow>> UIApplication::windows() const {
 
 void UIApplication::makeKeyWindow(const std::shared_ptr<UIWindow>& window) {
     if (!window) return;
-    if (std::find(windows_.begin(), windows_.end(), window) == windows_.end())
-        windows_.push_back(window);
+    addWindow(window);
     keyWindow_ = window;
+}
+
+void UIApplication::addWindow(const std::shared_ptr<UIWindow>& window) {
+    if (window && std::find(windows_.begin(), windows_.end(), window) == windows_.end())
+        windows_.push_back(window);
 }
 
 void UIApplication::removeWindow(const UIWindow* window) {

@@ -26,6 +26,8 @@ class UIApplication : public UIResponder {
     std::vector<std::shared_ptr<UIWindow>> windows() const;
     std::shared_ptr<UIWindow> keyWindow() const { return keyWindow_.lock(); }
     void makeKeyWindow(const std::shared_ptr<UIWindow>& window);
+    // Puts a window on the screen without making it key (nothing if it is there already).
+    void addWindow(const std::shared_ptr<UIWindow>& window);
     // Takes a window off the screen.
     void removeWindow(const UIWindow* window);
 
