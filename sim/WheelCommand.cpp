@@ -80,8 +80,8 @@ int runWheelCommand(const std::vector<std::string>& arguments, std::ostream& out
     const auto wheel = WheelCache::bitmapForDiameter_scale_padding_shouldCache(
         options->diameter, options->scale, options->padding, false);
     if (!wheel) {
-        err << "plakko-sim wheel: no wheel of " << options->diameter * options->scale
-            << " pixels can be made\n";
+        err << "plakko-sim wheel: can't make a wheel of " << options->diameter * options->scale
+            << " pixels with " << options->padding * options->scale << " pixels of padding\n";
         return 1;
     }
     const CGImageRef image = wheel->CGImage();
