@@ -13,8 +13,7 @@ bool NSObject::respondsToSelector(SEL selector) const {
 
 bool NSObject::isKindOfClass(Class cls) const {
     for (Class c = objectClass(); c != nullptr; c = class_getSuperclass(c)) {
-        if (c == cls)
-            return true;
+        if (c == cls) return true;
     }
     return false;
 }

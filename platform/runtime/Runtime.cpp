@@ -27,12 +27,10 @@ std::string methodDescription(const NSObject& receiver, SEL selector) {
 Class registerClass(std::string name, Class superclass, RuntimeClass::Factory factory,
                     const std::function<void(RuntimeClass&)>& setup) {
     auto cls = std::make_unique<RuntimeClass>(name, superclass, std::move(factory));
-    if (setup)
-        setup(*cls);
+    if (setup) setup(*cls);
     std::unique_lock lock(runtimeLock());
     auto [it, inserted] = classRegistry().try_emplace(std::move(name), std::move(cls));
-    if (!inserted)
-        throw std::logic_error("class " + it->first + " is already registered");
+    if (!inserted) throw std::logic_error("class " + it->first + " is already registered");
     return it->second.get();
 }
 
@@ -63,8 +61,7 @@ Ivar class_getInstanceVariable(Class cls, std::string_view name) {
 }
 
 std::shared_ptr<NSObject> object_getIvar(const NSObject* object, Ivar ivar) {
-    if (object == nullptr || ivar == nullptr || !object->isKindOfClass(ivar->owner))
-        return nullptr;
+    if (object == nullptr || ivar == nullptr || !object->isKindOfClass(ivar->owner)) return nullptr;
     return ivar->read(*object);
 }
 
@@ -86,10 +83,24 @@ IMP runtime_detail::implementationFor(const NSObject& receiver, SEL selector,
     return method->imp;
 }
 
+IMP runtime_detail::classImplementationFor(Class cls, SEL selector,
+                                           const std::type_info& signature) {
+    std::optional<RuntimeMethod> method = cls->lookUpClassMethod(selector);
+    const std::string description = std::string("+[") + cls->name() + " " + selector + "]";
+    if (!method) throw std::invalid_argument(description + ": unrecognized selector sent to class");
+    if (*method->signature != signature) {
+        throw std::logic_error(description + " sent with a signature it was not registered with");
+    }
+    return method->imp;
+}
+
+bool class_respondsToClassSelector(Class cls, SEL selector) {
+    return cls != nullptr && selector != nullptr && cls->lookUpClassMethod(selector).has_value();
+}
+
 bool runtime_detail::hookMessage(Class cls, SEL selector, RuntimeMethod replacement,
                                  IMP* previous) {
-    if (cls == nullptr)
-        return false;  // a class this system lacks: the request is ignored
+    if (cls == nullptr) return false;  // a class this system lacks: the request is ignored
     std::optional<RuntimeMethod> before = cls->lookUpMethod(selector);
     if (!before) {
         NSLog(std::string("MS:Error: message not found [") + cls->name() + " " + selector + "]");

@@ -71,6 +71,41 @@ decltype(auto) msgSend(NSObject* receiver, SEL selector, Args&&... args) {
 }
 
 namespace runtime_detail {
+// The class method for `selector` of `cls` or its superclasses, checked as above.
+IMP classImplementationFor(Class cls, SEL selector, const std::type_info& signature);
+}  // namespace runtime_detail
+
+template <class Signature>
+struct ClassMessageSend;
+
+template <class R, class... Args>
+struct ClassMessageSend<R(Args...)> {
+    using Implementation = R (*)(Class, SEL, Args...);
+    static R send(Class receiver, SEL selector, Args... args) {
+        if (receiver == nullptr) {
+            if constexpr (std::is_void_v<R>) {
+                return;
+            } else {
+                return R{};
+            }
+        }
+        IMP imp =
+            runtime_detail::classImplementationFor(receiver, selector, typeid(Implementation));
+        return reinterpret_cast<Implementation>(imp)(receiver, selector,
+                                                     std::forward<Args>(args)...);
+    }
+};
+
+// Sends a message to a class: `msgSendClass<bool()>(objc_getClass("CVResources"),
+// "lockScreenEnabled")`. A null class answers a zero value.
+template <class Signature, class... Args>
+decltype(auto) msgSendClass(Class receiver, SEL selector, Args&&... args) {
+    return ClassMessageSend<Signature>::send(receiver, selector, std::forward<Args>(args)...);
+}
+
+bool class_respondsToClassSelector(Class cls, SEL selector);
+
+namespace runtime_detail {
 bool hookMessage(Class cls, SEL selector, RuntimeMethod replacement, IMP* previous);
 }  // namespace runtime_detail
 

@@ -12,8 +12,7 @@ std::shared_ptr<NSObject> RuntimeClass::createInstance() const {
 std::optional<RuntimeMethod> RuntimeClass::lookUpMethod(std::string_view selector) const {
     std::shared_lock lock(runtimeLock());
     for (const RuntimeClass* cls = this; cls != nullptr; cls = cls->superclass_) {
-        if (auto it = cls->methods_.find(selector); it != cls->methods_.end())
-            return it->second;
+        if (auto it = cls->methods_.find(selector); it != cls->methods_.end()) return it->second;
     }
     return std::nullopt;
 }
@@ -31,6 +30,20 @@ void RuntimeClass::addMethod(std::string_view selector, RuntimeMethod method) {
     methods_.insert_or_assign(std::string(selector), method);
 }
 
+std::optional<RuntimeMethod> RuntimeClass::lookUpClassMethod(std::string_view selector) const {
+    std::shared_lock lock(runtimeLock());
+    for (const RuntimeClass* cls = this; cls != nullptr; cls = cls->superclass_) {
+        if (auto it = cls->classMethods_.find(selector); it != cls->classMethods_.end())
+            return it->second;
+    }
+    return std::nullopt;
+}
+
+void RuntimeClass::addClassMethod(std::string_view selector, RuntimeMethod method) {
+    std::unique_lock lock(runtimeLock());
+    classMethods_.insert_or_assign(std::string(selector), method);
+}
+
 void RuntimeClass::addIvar(std::string ivarName,
                            std::function<std::shared_ptr<NSObject>(const NSObject&)> read) {
     std::unique_lock lock(runtimeLock());
@@ -41,8 +54,7 @@ void RuntimeClass::addIvar(std::string ivarName,
 Ivar RuntimeClass::lookUpIvar(std::string_view ivarName) const {
     std::shared_lock lock(runtimeLock());
     for (const RuntimeClass* cls = this; cls != nullptr; cls = cls->superclass_) {
-        if (auto it = cls->ivars_.find(ivarName); it != cls->ivars_.end())
-            return it->second.get();
+        if (auto it = cls->ivars_.find(ivarName); it != cls->ivars_.end()) return it->second.get();
     }
     return nullptr;
 }

@@ -27,7 +27,7 @@ struct RuntimeIvar {
 // Class objects are created by `defineClass` and live for the whole process. The tables are
 // guarded by one process-wide lock, so hooks may be installed while other threads send messages.
 class RuntimeClass {
-  public:
+public:
     using Factory = std::function<std::shared_ptr<NSObject>()>;
 
     RuntimeClass(std::string name, Class superclass, Factory factory);
@@ -47,6 +47,14 @@ class RuntimeClass {
         addMethod(selector, RuntimeMethod{reinterpret_cast<IMP>(imp), &typeid(imp)});
     }
 
+    // Class methods take the class object as their receiver: R (*)(Class, SEL, Args...).
+    std::optional<RuntimeMethod> lookUpClassMethod(std::string_view selector) const;
+    template <class R, class... Args>
+    void addClassMethod(SEL selector, R (*imp)(Class, SEL, Args...)) {
+        addClassMethod(selector, RuntimeMethod{reinterpret_cast<IMP>(imp), &typeid(imp)});
+    }
+    void addClassMethod(std::string_view selector, RuntimeMethod method);
+
     // Reads `member` (a shared_ptr or weak_ptr to an NSObject subclass) of a `T` by name.
     template <class T, class Member>
     void addIvar(std::string ivarName, Member T::*member) {
@@ -63,10 +71,11 @@ class RuntimeClass {
                  std::function<std::shared_ptr<NSObject>(const NSObject&)> read);
     Ivar lookUpIvar(std::string_view ivarName) const;
 
-  private:
+private:
     std::string name_;
     Class superclass_;
     Factory factory_;
     std::map<std::string, RuntimeMethod, std::less<>> methods_;
+    std::map<std::string, RuntimeMethod, std::less<>> classMethods_;
     std::map<std::string, std::unique_ptr<RuntimeIvar>, std::less<>> ivars_;
 };

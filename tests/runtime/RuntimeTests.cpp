@@ -182,3 +182,15 @@ TEST(RuntimeTest, WeakIvarEmptiesWhenItsObjectGoes) {
     target.reset();
     EXPECT_EQ(object_getIvar(lockView.get(), peer), nullptr);
 }
+
+TEST(RuntimeTest, ClassMethodsAreFoundThroughSuperclassesAndNilAnswersZero) {
+    Class base = defineClass<NSObject>("ClassMethodBase", NSObject::classObject(), [](RuntimeClass& c) {
+        c.addClassMethod("lockScreenEnabled", +[](Class, SEL) { return true; });
+    });
+    Class derived = defineClass<NSObject>("ClassMethodDerived", base);
+    EXPECT_TRUE(msgSendClass<bool()>(derived, "lockScreenEnabled"));
+    EXPECT_TRUE(class_respondsToClassSelector(derived, "lockScreenEnabled"));
+    EXPECT_FALSE(class_respondsToClassSelector(derived, "mainScrollView"));
+    EXPECT_FALSE(msgSendClass<bool()>(objc_getClass("NoSuchClass"), "lockScreenEnabled"));
+    EXPECT_THROW(msgSendClass<void()>(derived, "mainScrollView"), std::invalid_argument);
+}
