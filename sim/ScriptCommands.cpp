@@ -4,6 +4,7 @@
 #include "sim/CaptureCommands.h"
 #include "sim/ClockCommands.h"
 #include "sim/RotationCommands.h"
+#include "sim/TextCommands.h"
 #include "sim/TouchCommands.h"
 
 ScriptCommandTable scriptCommands() {
@@ -13,5 +14,6 @@ ScriptCommandTable scriptCommands() {
     addTouchCommands(commands);
     addRotationCommands(commands);
     addAlertCommands(commands);
+    addTextCommands(commands);
     return commands;
 }

@@ -12,6 +12,7 @@
 #include "platform/foundation/NSRunLoop.h"
 #include "platform/ui/UIScreen.h"
 #include "sim/DeviceScreen.h"
+#include "sim/WindowTyping.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ bool SimulatorWindow::runFrame() {
 }
 
 bool SimulatorWindow::handleEvent(const SDL_Event& event) {
-    if (input_.handleEvent(event)) return true;
+    if (input_.handleEvent(event) || handleTypingEvent(event)) return true;
     switch (event.type) {
         case SDL_QUIT:
             return false;
