@@ -5,12 +5,62 @@
 
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIGraphics.h"
+#include "platform/ui/Compositor.h"
 #include "platform/ui/UISlider.h"
 #include "platform/ui/UISwitch.h"
-#include "tests/ui/ControlTestSupport.h"
+#include "tests/ui/CompositorTestSupport.h"
 #include "tests/ui/TouchTestSupport.h"
 
 namespace {
+
+// Writes down each value-changed action a control sends it ("valueChanged:").
+class ValueChangeRecorder : public NSObject {
+    RUNTIME_CLASS(ValueChangeRecorder)
+    // One entry per action: what `read` said about the sender then.
+    std::vector<float> values;
+    float (*read)(UIControl*) = [](UIControl*) { return 0.0f; };
+
+    void listenTo(UIControl& control) {
+        control.addTarget_action_forControlEvents(
+            std::static_pointer_cast<NSObject>(shared_from_this()),
+            "valueChanged:", UIControlEventValueChanged);
+    }
+};
+
+Class ValueChangeRecorder::classObject() {
+    static const Class cls = defineClass<ValueChangeRecorder>(
+        "ValueChangeRecorder", NSObject::classObject(), [](RuntimeClass& c) {
+            c.addMethod(
+                "valueChanged:", +[](id self, SEL, UIControl* sender) {
+                    auto& recorder = *static_cast<ValueChangeRecorder*>(self);
+                    recorder.values.push_back(recorder.read(sender));
+                });
+        });
+    return cls;
+}
+
+// The application's windows as the screen shows them now, read by point: a 320 by 480 screen at
+// scale 2.
+class ScreenPicture {
+public:
+    ScreenPicture() : compositor_(640, 960, 2) {
+        std::vector<std::shared_ptr<CALayer>> layers;
+        for (const auto& window : UIApplication::sharedApplication().windows())
+            layers.push_back(window->layer());
+        compositor_.renderFrame(layers);
+    }
+
+    // The pixel at the top-left of the point.
+    Rgb at(CGFloat x, CGFloat y) const {
+        const uint32_t p =
+            compositor_.pixels()[static_cast<size_t>(y * 2) * 640 + static_cast<size_t>(x * 2)];
+        return {static_cast<int>((p >> 16) & 0xff), static_cast<int>((p >> 8) & 0xff),
+                static_cast<int>(p & 0xff)};
+    }
+
+private:
+    Compositor compositor_;
+};
 
 // A slider that paints its background, as the colour picker's sliders do.
 class RedSlider : public UISlider {
@@ -63,78 +113,49 @@ protected:
 };
 
 using Values = std::vector<float>;
-constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
 }  // namespace
 
 TEST(SliderValueTest, TheValueStaysInTheRangeWhateverIsSet) {
     auto slider = std::make_shared<UISlider>(CGRectMake(0, 0, 200, 30));
-    EXPECT_EQ(slider->value(), 0);
     slider->setValue(0.3f);
     EXPECT_EQ(slider->value(), 0.3f) << "kept in single precision, exactly";
-    slider->setValue(1.5f);
-    EXPECT_EQ(slider->value(), 1);
     slider->setValue(std::nanf(""));
-    EXPECT_EQ(slider->value(), 1) << "NaN is ignored";
-    slider->setValue(-kInfinity);
+    slider->setMinimumValue(std::nanf(""));
+    EXPECT_EQ(slider->value(), 0.3f) << "NaN is ignored";
+    slider->setValue(-std::numeric_limits<float>::infinity());
     EXPECT_EQ(slider->value(), 0);
 
-    slider->setMaximumValue(10);
-    slider->setValue(4);
-    slider->setMinimumValue(6);
-    EXPECT_EQ(slider->value(), 6) << "a raised minimum takes the value with it";
     slider->setMinimumValue(20);
     EXPECT_EQ(slider->maximumValue(), 20) << "the maximum never falls below the minimum";
-    EXPECT_EQ(slider->value(), 20);
+    EXPECT_EQ(slider->value(), 20) << "a raised minimum takes the value with it";
     slider->setMaximumValue(-5);
     EXPECT_EQ(slider->minimumValue(), -5);
     EXPECT_EQ(slider->value(), -5);
-    slider->setMinimumValue(std::nanf(""));
-    slider->setMaximumValue(std::nanf(""));
-    EXPECT_EQ(slider->minimumValue(), -5);
-    EXPECT_EQ(slider->maximumValue(), -5);
-    slider->setValue(kInfinity);
-    EXPECT_EQ(slider->value(), -5) << "a range of one value holds only that value";
 }
 
-TEST_F(SliderTest, AContinuousSliderReportsEveryStepOfTheDrag) {
+TEST_F(SliderTest, ChangesAreReportedAsTheFingerMovesOrOnceItLifts) {
     drag(at(0), at(0.5f), 4);
     EXPECT_EQ(recorder_->values, (Values{0.125f, 0.25f, 0.375f, 0.5f}))
         << "nothing at touch down on the thumb, nothing more at the lift";
-    EXPECT_EQ(slider_->value(), 0.5f);
-
     drag(at(0.5f), {400, 300}, 2);
-    EXPECT_EQ(slider_->value(), 1) << "a finger beyond the end holds the thumb at it";
-    EXPECT_EQ(recorder_->values.back(), 1);
-    const size_t changes = recorder_->values.size();
-    drag(at(1), {500, 115}, 3);
-    EXPECT_EQ(recorder_->values.size(), changes) << "no report without a change";
-}
+    EXPECT_EQ(recorder_->values.back(), 1) << "a finger beyond the end holds the thumb at it";
 
-TEST_F(SliderTest, ANonContinuousSliderReportsOnceWhenTheFingerLifts) {
+    recorder_->values.clear();
     slider_->setContinuous(false);
-    finger_.fingerDown(at(0));
-    for (float value : {0.1f, 0.2f, 0.3f}) {
-        advance(0.05);
-        finger_.fingerMoved(at(value));
-    }
-    EXPECT_TRUE(recorder_->values.empty());
-    EXPECT_NEAR(slider_->value(), 0.3f, 1e-6) << "the value follows the finger all the same";
-    finger_.fingerUp(at(0.3f));
-    ASSERT_EQ(recorder_->values.size(), 1u);
-    EXPECT_NEAR(recorder_->values[0], 0.3f, 1e-6);
-
-    drag(at(0.3f), at(0.3f), 2);
-    EXPECT_EQ(recorder_->values.size(), 1u) << "a drag that ends where it began changes nothing";
+    drag(at(1), at(0.25f), 3);
+    EXPECT_EQ(recorder_->values, Values{0.25f}) << "once, when the finger lifts";
+    finger_.fingerDown(at(0.25f));
+    finger_.fingerMoved(at(0.5f));
+    finger_.fingerUp(at(0.25f));
+    EXPECT_EQ(recorder_->values.size(), 1u) << "not for a drag that ends where it began";
 }
 
 TEST_F(SliderTest, TheThumbIsCaughtWhereTheFingerMeetsItAndTheTrackBringsItOver) {
     drag({29, 115}, {79, 115}, 2);
     EXPECT_EQ(slider_->value(), 0.25f) << "caught 5 points right of its centre, it stays so";
-
     tap(at(0.75f));
-    EXPECT_EQ(slider_->value(), 0.75f) << "a touch on the track moves the thumb under it";
-    EXPECT_EQ(recorder_->values.back(), 0.75f) << "reported at touch down";
+    EXPECT_EQ(recorder_->values.back(), 0.75f) << "moved under the finger at touch down";
 
     slider_->setValue(0.5f);
     slider_->setEnabled(false);
@@ -151,29 +172,19 @@ TEST_F(SliderTest, TrackAndThumbAreDrawnOverTheBackgroundASubclassPaints) {
     EXPECT_TRUE(near(screen.at(124, 215), kWhite)) << "the thumb at the middle";
     EXPECT_TRUE(near(screen.at(60, 215), {0, 122, 255}, 4)) << "the filled track on its left";
     EXPECT_TRUE(near(screen.at(190, 215), {184, 184, 184}, 4)) << "the empty track on its right";
-    EXPECT_TRUE(near(screen.at(60, 205), kRed)) << "the background around the track";
-    EXPECT_TRUE(near(screen.at(150, 205), kRed)) << "the background beside the thumb";
-    const Rgb shadow = screen.at(124, 229);
-    EXPECT_LT(shadow.r, 250) << "the thumb casts a soft shadow below";
-    EXPECT_GT(shadow.r, 100);
+    EXPECT_TRUE(near(screen.at(150, 205), kRed)) << "the background around them";
+    EXPECT_TRUE(near(screen.at(124, 229), {190, 0, 0}, 40)) << "the thumb's soft shadow";
 }
 
 TEST_F(SwitchTest, TapsToggleTheSwitchAndSlidesLeaveItWhereTheyLift) {
     EXPECT_EQ(switch_->frame(), CGRectMake(100, 100, 51, 31)) << "the platform's size";
-    EXPECT_FALSE(switch_->isOn());
     tap({125, 115});
-    EXPECT_TRUE(switch_->isOn());
     tap({125, 115});
-    EXPECT_FALSE(switch_->isOn());
-    EXPECT_EQ(recorder_->values, (Values{1, 0}));
-
     drag({110, 115}, {145, 115}, 3);
-    EXPECT_TRUE(switch_->isOn()) << "slid to the right";
     drag({110, 115}, {140, 115}, 3);
-    EXPECT_TRUE(switch_->isOn()) << "sliding to the side it is on changes nothing";
     drag({145, 115}, {105, 115}, 3);
-    EXPECT_FALSE(switch_->isOn());
-    EXPECT_EQ(recorder_->values, (Values{1, 0, 1, 0}));
+    EXPECT_EQ(recorder_->values, (Values{1, 0, 1, 0}))
+        << "two taps, a slide on, a slide to the side it was already on, a slide off";
 
     switch_->setOn_animated(true, true);
     switch_->setEnabled(false);
@@ -184,16 +195,12 @@ TEST_F(SwitchTest, TapsToggleTheSwitchAndSlidesLeaveItWhereTheyLift) {
 
 TEST_F(SwitchTest, TheTrackTurnsGreenAndTheKnobCrossesOver) {
     const Rgb green{76, 217, 100};
-    {
-        const ScreenPicture off;
-        EXPECT_TRUE(near(off.at(140, 115), kWhite)) << "white inside the outline";
-        EXPECT_TRUE(near(off.at(115, 115), kWhite)) << "the knob on the left";
-        EXPECT_FALSE(near(off.at(100.5, 115), kWhite, 10)) << "the grey outline";
-    }
+    EXPECT_TRUE(near(ScreenPicture().at(140, 115), kWhite)) << "white inside the outline";
+    EXPECT_FALSE(near(ScreenPicture().at(100.5, 115), kWhite, 10)) << "the grey outline";
     switch_->setOn_animated(true, true);
     endTurn();
     advance(0.1);
-    EXPECT_FALSE(near(ScreenPicture().at(110, 115), green, 10)) << "still on its way";
+    EXPECT_FALSE(near(ScreenPicture().at(106, 115), green, 10)) << "still on its way";
     advance(0.3);
     const ScreenPicture on;
     EXPECT_TRUE(near(on.at(106, 115), green, 4)) << "green behind where the knob was";
