@@ -7,9 +7,13 @@
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIGraphics.h"
 #include "platform/runtime/Runtime.h"
+#include "platform/ui/KeyboardPresenter.h"
 #include "platform/ui/UIAlertViewButton.h"
 #include "platform/ui/UIApplication.h"
+#include "platform/ui/UIFont.h"
+#include "platform/ui/UIKeyboard.h"
 #include "platform/ui/UIScreen.h"
+#include "platform/ui/UITextField.h"
 #include "platform/ui/UIWindow.h"
 #include "platform/ui/detail/ControlColors.h"
 
@@ -21,6 +25,7 @@ constexpr CGFloat kAppearingScale = 1.2;
 constexpr CGFloat kDimmingAlpha = 0.4;
 // The box keeps at least this far from the top and bottom of the screen.
 constexpr CGFloat kScreenMargin = 20;
+constexpr CGFloat kTextFieldFontSize = 14;
 
 }  // namespace
 
@@ -75,40 +80,67 @@ std::shared_ptr<UIAlertViewButton> UIAlertView::buttonAtIndex(long index) const 
     return buttons_[static_cast<size_t>(index)];
 }
 
+void UIAlertView::addTextFieldWithValue_label(const std::string& value, const std::string& label) {
+    if (textField_) return;
+    textField_ = std::make_shared<UITextField>();
+    textField_->setBorderStyle(UITextBorderStyleRoundedRect);
+    textField_->setFont(UIFont::systemFontOfSize(kTextFieldFontSize));
+    textField_->setText(value);
+    textField_->setPlaceholder(label);
+}
+
+std::shared_ptr<UITextField> UIAlertView::textFieldAtIndex(long index) const {
+    return index == 0 ? textField_ : nullptr;
+}
+
 // Showing and dismissing
 
 void UIAlertView::show() {
     if (visible_) return;
+    addParts();
+    const auto window = std::make_shared<UIWindow>(UIScreen::mainScreen().bounds());
+    window->setWindowLevel(UIWindowLevelAlert);
+    window->setBackgroundColor(UIColor::colorWithWhite_alpha(0, kDimmingAlpha));
+    window->addSubview(std::static_pointer_cast<UIView>(shared_from_this()));
+    previousKeyWindow_ = UIApplication::sharedApplication().keyWindow();
+    window->makeKeyAndVisible();
+    visible_ = true;
+    // Editing brings the keyboard up, which decides where the box goes.
+    if (textField_) textField_->becomeFirstResponder();
+    placeBox();
+    animateIn(window);
+}
+
+void UIAlertView::addParts() {
+    // A view can only be a superview once it is owned, so the parts join the box here.
     const auto self = std::static_pointer_cast<UIAlertView>(shared_from_this());
-    // The parts join the box here: a view can only be a superview once it is owned.
     for (const auto& button : buttons_) {
         if (button->superview()) continue;
         addSubview(button);
         button->addTarget_action_forControlEvents(self,
                                                   "buttonTapped:", UIControlEventTouchUpInside);
     }
+    if (textField_ && !textField_->superview()) addSubview(textField_);
+}
 
-    const CGRect screen = UIScreen::mainScreen().bounds();
-    layout_ = UIAlertViewLayout::make({title_, message_, false, buttons_.size(), hasCancelButton_,
-                                       screen.size.height - 2 * kScreenMargin});
+void UIAlertView::placeBox() {
+    CGRect area = UIScreen::mainScreen().bounds();
+    if (const auto keyboard = KeyboardPresenter::visibleKeyboard()) {
+        const CGRect keys = keyboard->convertRect_toView(keyboard->bounds(), nullptr);
+        area.size.height = std::max(CGRectGetMinY(keys) - area.origin.y, 0.0);
+    }
+    layout_ = UIAlertViewLayout::make({title_, message_, textField_ != nullptr, buttons_.size(),
+                                       hasCancelButton_, area.size.height - 2 * kScreenMargin});
     setTransform(CGAffineTransformIdentity);
     setBounds({{0, 0}, layout_.size});
-    // Centred on whole points, so the box's edges and hairlines stay sharp.
-    setCenter(
-        {std::floor((screen.size.width - layout_.size.width) / 2) + layout_.size.width / 2,
-         std::floor((screen.size.height - layout_.size.height) / 2) + layout_.size.height / 2});
+    // On whole points, so that the box's edges and hairlines stay sharp.
+    const CGSize size = layout_.size;
+    setCenter({area.origin.x + std::floor((area.size.width - size.width) / 2) + size.width / 2,
+               area.origin.y + std::max(std::floor((area.size.height - size.height) / 2), 0.0) +
+                   size.height / 2});
     setNeedsLayout();
     layoutIfNeeded();
     setNeedsDisplay();
-
-    const auto window = std::make_shared<UIWindow>(screen);
-    window->setWindowLevel(UIWindowLevelAlert);
-    window->setBackgroundColor(UIColor::colorWithWhite_alpha(0, kDimmingAlpha));
-    window->addSubview(self);
-    previousKeyWindow_ = UIApplication::sharedApplication().keyWindow();
-    window->makeKeyAndVisible();
-    visible_ = true;
-    animateIn(window);
 }
 
 void UIAlertView::animateIn(const std::shared_ptr<UIWindow>& window) {
@@ -124,6 +156,7 @@ void UIAlertView::dismissWithClickedButtonIndex_animated(long index, bool animat
     if (!visible_) return;
     visible_ = false;
     const auto self = std::static_pointer_cast<UIAlertView>(shared_from_this());
+    if (textField_) textField_->resignFirstResponder();
     const auto window = this->window();
     UIApplication& application = UIApplication::sharedApplication();
     const auto previous = previousKeyWindow_.lock();
@@ -173,6 +206,7 @@ std::vector<std::shared_ptr<UIAlertView>> UIAlertView::visibleAlerts() {
 void UIAlertView::layoutSubviews() {
     for (size_t index = 0; index < buttons_.size() && index < layout_.buttonRects.size(); ++index)
         buttons_[index]->setFrame(layout_.buttonRects[index]);
+    if (textField_) textField_->setFrame(layout_.textFieldRect);
 }
 
 void UIAlertView::drawRect(CGRect) {

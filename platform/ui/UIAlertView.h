@@ -10,11 +10,14 @@
 
 class UIAlertViewButton;
 class UIControl;
+class UITextField;
 
-// A modal alert: a rounded box with a bold title, a message and buttons, shown centred in a
-// window of its own at the alert level that dims everything beneath and takes every touch. A tap
-// on a button tells the delegate which one, then dismisses the alert. Button indices: the cancel
-// button, when there is one, is 0, the other buttons follow in the order given.
+// A modal alert: a rounded box with a bold title, a message, optionally a text field, and
+// buttons, shown in a window of its own at the alert level that dims everything beneath and takes
+// every touch. The box is centred in what the on-screen keyboard leaves of the screen: the field
+// starts editing as the alert appears. A tap on a button tells the delegate which one, then
+// dismisses the alert. Button indices: the cancel button, when there is one, is 0, the other
+// buttons follow in the order given.
 //
 // Ownership: while it is shown, the alert's window (kept by the application) keeps the alert
 // alive, so a caller may let go of it after `show`; the delegate is not owned.
@@ -40,6 +43,12 @@ class UIAlertView : public UIView {
     // The button's view, whose touch-up-inside action presses it; null out of range.
     std::shared_ptr<UIAlertViewButton> buttonAtIndex(long index) const;
 
+    // Gives the alert its text field, holding `value`, with `label` as its placeholder. An alert
+    // has one field: later calls are ignored.
+    void addTextFieldWithValue_label(const std::string& value, const std::string& label);
+    // The field at `index` (only 0), or null.
+    std::shared_ptr<UITextField> textFieldAtIndex(long index) const;
+
     // Puts the alert on the screen above everything; nothing while it is already shown.
     void show();
     // Takes the alert off the screen without telling the delegate of a tap; fades out when
@@ -55,6 +64,10 @@ class UIAlertView : public UIView {
 
 private:
     void addButton(const std::string& title, bool isCancel);
+    // Adds the buttons and the field as subviews the first time the alert is shown.
+    void addParts();
+    // Sizes the box for its content and centres it in the screen above the keyboard.
+    void placeBox();
     void buttonTapped(UIControl* button);
     void animateIn(const std::shared_ptr<UIWindow>& window);
 
@@ -62,6 +75,7 @@ private:
     std::string message_;
     std::weak_ptr<UIAlertViewDelegate> delegate_;
     std::vector<std::shared_ptr<UIAlertViewButton>> buttons_;
+    std::shared_ptr<UITextField> textField_;
     bool hasCancelButton_ = false;
     bool visible_ = false;
     UIAlertViewLayout layout_;

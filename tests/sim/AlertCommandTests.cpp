@@ -5,12 +5,10 @@
 #include "platform/foundation/Clock.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/UIColor.h"
-#include "platform/ui/UIActivityIndicatorView.h"
 #include "platform/ui/UIAlertView.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIScreen.h"
-#include "platform/ui/UISlider.h"
-#include "platform/ui/UISwitch.h"
+#include "platform/ui/UITextField.h"
 #include "platform/ui/UIWindow.h"
 #include "sim/DeviceScreen.h"
 #include "sim/ScriptCommands.h"
@@ -24,14 +22,15 @@ namespace {
 
 class AlertRecorder : public UIAlertViewDelegate {
 public:
-    void alertView_clickedButtonAtIndex(UIAlertView*, long index) override {
+    void alertView_clickedButtonAtIndex(UIAlertView* alert, long index) override {
         clicked.push_back(index);
+        typed = alert->textFieldAtIndex(0)->text();
     }
     std::vector<long> clicked;
+    std::string typed;
 };
 
-// A light settings-like screen with a slider, two switches and a spinner on a dark tile, on
-// virtual time, for scripts to show alerts over.
+// A light screen on virtual time for scripts to show alerts over.
 class AlertCommandTest : public testing::Test {
 protected:
     AlertCommandTest()
@@ -40,20 +39,6 @@ protected:
         Clock::setCurrent(std::make_shared<VirtualClock>());
         UIScreen::mainScreen().configure({320, 480}, 2);
         window_->setBackgroundColor(UIColor::colorWithWhite_alpha(0.94, 1));
-        auto slider = std::make_shared<UISlider>(CGRectMake(20, 40, 280, 34));
-        slider->setValue(0.3f);
-        auto on = std::make_shared<UISwitch>(CGRectMake(20, 100, 0, 0));
-        on->setOn(true);
-        auto off = std::make_shared<UISwitch>(CGRectMake(90, 100, 0, 0));
-        auto tile = std::make_shared<UIView>(CGRectMake(200, 90, 57, 57));
-        tile->setBackgroundColor(UIColor::colorWithWhite_alpha(0.2, 1));
-        auto spinner =
-            std::make_shared<UIActivityIndicatorView>(UIActivityIndicatorViewStyleWhiteLarge);
-        spinner->setCenter({28.5, 28.5});
-        spinner->startAnimating();
-        tile->addSubview(spinner);
-        for (const auto& view : std::vector<std::shared_ptr<UIView>>{slider, on, off, tile})
-            window_->addSubview(view);
         window_->makeKeyAndVisible();
     }
 
@@ -87,15 +72,22 @@ protected:
         return Rgb::of(image->pixelAt(static_cast<size_t>(x * 2), static_cast<size_t>(y * 2)));
     }
 
-    std::shared_ptr<AlertRecorder> showAlert() {
-        auto recorder = std::make_shared<AlertRecorder>();
-        std::make_shared<UIAlertView>("Enter Password", "This Note is Password Protected", recorder,
-                                      "Cancel", std::vector<std::string>{"Not Now"})
-            ->show();
-        return recorder;
+    // A password prompt, as the note asks for one.
+    std::shared_ptr<UIAlertView> showAlert() {
+        auto alert =
+            std::make_shared<UIAlertView>("Enter Password", "This Note is Password Protected",
+                                          recorder_, "Cancel", std::vector<std::string>{"Not Now"});
+        alert->addTextFieldWithValue_label("", "Password");
+        const auto field = alert->textFieldAtIndex(0);
+        field->setSecureTextEntry(true);
+        field->setClearButtonMode(UITextFieldViewModeWhileEditing);
+        field->setKeyboardAppearance(UIKeyboardAppearanceDark);
+        alert->show();
+        return alert;
     }
 
     TemporaryDeviceRoot root_;
+    std::shared_ptr<AlertRecorder> recorder_ = std::make_shared<AlertRecorder>();
     CGSize savedScreen_;
     CGFloat savedScale_;
     std::shared_ptr<UIWindow> window_ = std::make_shared<UIWindow>(CGRectMake(0, 0, 320, 480));
@@ -103,31 +95,34 @@ protected:
 
 }  // namespace
 
-TEST_F(AlertCommandTest, AScriptAnswersTheAlertByItsButtonsTitle) {
-    const auto recorder = showAlert();
+TEST_F(AlertCommandTest, AScriptTypesIntoTheAlertAndAnswersItByItsButtonsTitle) {
+    const CGRect box = showAlert()->frame();
     runLines(
         "wait 0.3\n"
+        "type hunter 2\n"
         "screenshot shown.png\n"
         "alert-button Not Now\n"
         "wait 0.3\n"
         "screenshot answered.png\n");
-    EXPECT_EQ(recorder->clicked, std::vector<long>{1});
+    EXPECT_EQ(recorder_->clicked, std::vector<long>{1});
+    EXPECT_EQ(recorder_->typed, "hunter 2");
     EXPECT_TRUE(UIAlertView::visibleAlerts().empty());
 
-    EXPECT_TRUE(pixelAt("shown.png", 4, 470).isNear({144, 144, 144}, 3)) << "dimmed by 40%";
-    EXPECT_TRUE(pixelAt("shown.png", 160, 215).isNear({247, 247, 247}, 3)) << "the alert's box";
-    EXPECT_TRUE(pixelAt("answered.png", 4, 470).isNear({240, 240, 240}, 3)) << "light again";
+    EXPECT_TRUE(pixelAt("shown.png", 4, 4).isNear({144, 144, 144}, 3)) << "dimmed by 40%";
+    EXPECT_TRUE(pixelAt("shown.png", box.origin.x + 4, box.origin.y + 8).isNear({247, 247, 247}, 3))
+        << "the alert's box";
+    EXPECT_TRUE(pixelAt("answered.png", 4, 4).isNear({240, 240, 240}, 3)) << "light again";
 }
 
 TEST_F(AlertCommandTest, AnAlertOrButtonThatIsNotThereStopsTheScriptAtItsLine) {
     EXPECT_EQ(failureOf("wait 0\nalert-button Ok\n"),
               "alerts:2: no alert is shown to press \"Ok\" on");
-    const auto recorder = showAlert();
+    showAlert();
     EXPECT_EQ(failureOf("alert-button Not  Now please\n"),
               "alerts:1: the alert \"Enter Password\" has no button \"Not Now please\"");
     EXPECT_EQ(failureOf("alert-button\n"),
               "alerts:1: wrong number of arguments; usage: alert-button LABEL");
-    EXPECT_TRUE(recorder->clicked.empty());
+    EXPECT_TRUE(recorder_->clicked.empty());
     runLines("alert-button \"Cancel\"\n");
-    EXPECT_EQ(recorder->clicked, std::vector<long>{0});
+    EXPECT_EQ(recorder_->clicked, std::vector<long>{0});
 }

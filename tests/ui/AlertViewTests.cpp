@@ -3,8 +3,11 @@
 #include <cmath>
 #include <string>
 
+#include "platform/ui/KeyboardPresenter.h"
 #include "platform/ui/UIAlertView.h"
 #include "platform/ui/UIAlertViewButton.h"
+#include "platform/ui/UIKeyboard.h"
+#include "platform/ui/UITextField.h"
 #include "tests/ui/TouchTestSupport.h"
 
 namespace {
@@ -14,6 +17,8 @@ public:
     void alertView_clickedButtonAtIndex(UIAlertView* alert, long index) override {
         events.push_back("clicked " + std::to_string(index) +
                          (alert->isVisible() ? " while shown" : " after dismissal"));
+        if (const auto field = alert->textFieldAtIndex(0))
+            events.push_back("text " + field->text());
     }
     void alertView_didDismissWithButtonIndex(UIAlertView*, long index) override {
         events.push_back("dismissed " + std::to_string(index));
@@ -56,9 +61,9 @@ TEST(AlertViewLayoutTest, TwoButtonsSitSideBySideAndMoreStackWithCancelLast) {
     EXPECT_EQ(pair.buttonRects[0], CGRectMake(0, pair.size.height - 44, 135, 44))
         << "cancel on the left";
     EXPECT_EQ(pair.buttonRects[1], CGRectMake(135, pair.size.height - 44, 135, 44));
-    EXPECT_GT(pair.textFieldRect.origin.y, CGRectGetMaxY(pair.messageRect));
+    EXPECT_LT(CGRectGetMaxY(pair.titleRect), pair.messageRect.origin.y);
+    EXPECT_LT(CGRectGetMaxY(pair.messageRect), pair.textFieldRect.origin.y);
     EXPECT_LT(CGRectGetMaxY(pair.textFieldRect), pair.buttonRects[0].origin.y);
-    EXPECT_GT(pair.messageRect.origin.y, CGRectGetMaxY(pair.titleRect) - 0.001);
 
     content.buttonCount = 3;
     const auto stack = UIAlertViewLayout::make(content);
@@ -69,8 +74,6 @@ TEST(AlertViewLayoutTest, TwoButtonsSitSideBySideAndMoreStackWithCancelLast) {
     content = {"", std::string(5000, 'w') + " end", false, 1, false, 300};
     const auto cut = UIAlertViewLayout::make(content);
     EXPECT_LE(cut.size.height, 300) << "a message too long for the screen is cut";
-    EXPECT_TRUE(CGRectIsEmpty(cut.titleRect));
-    EXPECT_TRUE(CGRectIsEmpty(cut.textFieldRect));
 }
 
 TEST_F(AlertViewTest, ButtonsAreNumberedFromTheCancelButtonAndEmptyTitlesMakeNone) {
@@ -87,12 +90,6 @@ TEST_F(AlertViewTest, ButtonsAreNumberedFromTheCancelButtonAndEmptyTitlesMakeNon
     EXPECT_EQ(noCancel->numberOfButtons(), 2);
     EXPECT_EQ(noCancel->buttonTitleAtIndex(0), "First");
     EXPECT_EQ(noCancel->buttonTitleAtIndex(1), "Second");
-
-    const auto bare = std::make_shared<UIAlertView>();
-    bare->show();
-    advance(0.3);
-    EXPECT_EQ(UIAlertView::visibleAlerts(), std::vector{bare}) << "nothing to show still shows";
-    bare->dismissWithClickedButtonIndex_animated(-1, false);
 }
 
 TEST_F(AlertViewTest, AButtonTellsTheDelegateThenTheAlertAndItsWindowGo) {
@@ -147,4 +144,33 @@ TEST_F(AlertViewTest, TheAlertIsModalUntilDismissedInCode) {
     EXPECT_EQ(recorder_->events, Events{"dismissed 1"}) << "no tap to report";
     tap({20, 20});
     EXPECT_EQ(behind->calls.size(), 2u);
+}
+
+TEST_F(AlertViewTest, TheFieldIsEditedAboveTheKeyboardAndReadInTheAnswer) {
+    const auto alert = makeAlert("Cancel", {"Ok"});
+    alert->addTextFieldWithValue_label("", "Password");
+    const auto field = alert->textFieldAtIndex(0);
+    ASSERT_NE(field, nullptr);
+    alert->addTextFieldWithValue_label("again", "Other");
+    EXPECT_EQ(alert->textFieldAtIndex(0), field) << "one field";
+    EXPECT_EQ(alert->textFieldAtIndex(1), nullptr);
+    EXPECT_EQ(field->text(), "");
+    EXPECT_EQ(field->placeholder(), "Password");
+
+    alert->show();
+    EXPECT_TRUE(field->isFirstResponder());
+    const auto keyboard = KeyboardPresenter::visibleKeyboard();
+    ASSERT_NE(keyboard, nullptr);
+    const CGRect keys = keyboard->convertRect_toView(keyboard->bounds(), nullptr);
+    EXPECT_LE(CGRectGetMaxY(alert->frame()), CGRectGetMinY(keys)) << "above the keyboard";
+    EXPECT_EQ(CGRectIntersection(alert->bounds(), field->frame()), field->frame())
+        << "the field inside the box";
+    advance(0.3);
+
+    UIResponder::currentFirstResponder()->insertText("s3cret");
+    tapButton(*alert, 1);
+    EXPECT_EQ(recorder_->events, (Events{"clicked 1 while shown", "text s3cret"}));
+    EXPECT_FALSE(field->isFirstResponder()) << "dismissing ends the editing";
+    EXPECT_EQ(KeyboardPresenter::visibleKeyboard(), nullptr);
+    advance(0.3);
 }
