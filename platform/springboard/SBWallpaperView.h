@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/ui/UIView.h"
+
+// The lock and home screens' wallpaper: a calm diagonal gradient from deep blue to violet.
+class SBWallpaperView : public UIView {
+    RUNTIME_CLASS(SBWallpaperView)
+    using UIView::UIView;
+    void drawRect(CGRect rect) override;
+};

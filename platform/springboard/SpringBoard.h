@@ -1,0 +1,54 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/springboard/SBBacklightController.h"
+#include "platform/ui/UIApplication.h"
+
+class UIView;
+class UIWindow;
+
+// The lock-screen process. boot() registers the lock-screen classes the device's system has,
+// loads the tweaks, shows the home screen and locks the device. Each lock makes a fresh lock
+// screen view in the lock window; unlocking releases it. The backlight's dimming is a black shade
+// over everything. Main thread only; one per process.
+class SpringBoard {
+public:
+    static constexpr char kBundleIdentifier[] = "com.apple.springboard";
+    static constexpr double kLockAnimationDuration = 0.3;
+    static constexpr double kRotationDuration = 0.4;
+
+    static SpringBoard& shared();
+
+    void boot();
+    bool isBooted() const { return booted_; }
+    const std::vector<std::string>& loadedTweaks() const { return loadedTweaks_; }
+
+    void lock();
+    void unlock();
+    bool isLocked() const { return lockView_ != nullptr; }
+    // The system 7 SBLockScreenView or the older SBAwayView of the current lock.
+    const std::shared_ptr<UIView>& lockScreenView() const { return lockView_; }
+
+    // The device turned: the device and status bar orientations change and the lock screen turns.
+    void rotate(UIInterfaceOrientation orientation);
+
+    // Input arrived. A dark screen only wakes: gives false when the input should go no further.
+    bool userActivity();
+
+private:
+    SpringBoard() = default;
+    void registerSystemClasses();
+    void placeForOrientation(UIView& view, UIInterfaceOrientation orientation);
+    void showBacklight(BacklightLevel level);
+
+    bool booted_ = false;
+    bool before7_ = false;
+    std::vector<std::string> loadedTweaks_;
+    std::shared_ptr<UIWindow> homeWindow_;
+    std::shared_ptr<UIWindow> lockWindow_;
+    std::shared_ptr<UIWindow> shadeWindow_;
+    std::shared_ptr<UIView> lockView_;
+};
