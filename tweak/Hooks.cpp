@@ -1,0 +1,3 @@
+#include "tweak/Hooks.h"
+
+void installHooks() {}
