@@ -111,12 +111,9 @@ TEST_F(FingerInputTest, ScriptsTapPressAndDragTheViewsUnderTheirPoints) {
 
 TEST_F(FingerInputTest, ScriptsRefuseGesturesThatMakeNoSense) {
     const std::pair<std::string, std::string> cases[] = {
-        {"tap 10 ten", "test:1: \"ten\" is not a number"},
         {"press 10 10 -1", "test:1: a finger's gesture takes 0 to 60 seconds, not -1"},
-        {"drag 0 0 10 10 0.3 0", "test:1: a drag takes a whole number of 1 to 10000 steps, not 0"},
         {"drag 0 0 10 10 0.3 2.5",
-         "test:1: a drag takes a whole number of 1 to 10000 steps, "
-         "not 2.5"},
+         "test:1: a drag takes a whole number of 1 to 10000 steps, not 2.5"},
         {"rotate sideways",
          "test:1: \"sideways\" is no orientation: portrait, upside-down, "
          "landscape-left or landscape-right"},

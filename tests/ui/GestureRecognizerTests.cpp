@@ -37,7 +37,10 @@ void hookedTap(id self, SEL action, UIGestureRecognizer* recognizer) {
 
 class Delegate : public UIGestureRecognizerDelegate {
 public:
-    bool gestureRecognizerShouldBegin(UIGestureRecognizer*) override { return mayBegin; }
+    bool gestureRecognizerShouldBegin(UIGestureRecognizer* recognizer) override {
+        stateWhenAsked = recognizer->state();
+        return mayBegin;
+    }
     bool gestureRecognizer_shouldReceiveTouch(UIGestureRecognizer*, UITouch*) override {
         return receives;
     }
@@ -49,6 +52,7 @@ public:
     bool mayBegin = true;
     bool receives = true;
     bool simultaneous = false;
+    UIGestureRecognizerState stateWhenAsked = UIGestureRecognizerStateFailed;
 };
 
 }  // namespace
@@ -250,6 +254,7 @@ TEST_F(GestureRecognizerTest, TheDelegateDecidesWhetherARecogniserBeginsSeesTouc
     delegate->mayBegin = false;
     tap({100, 100});
     EXPECT_EQ(inner->calls, (Calls{"began", "ended"}));
+    EXPECT_EQ(delegate->stateWhenAsked, UIGestureRecognizerStatePossible);
     delegate->mayBegin = true;
     delegate->receives = false;
     advance(1);

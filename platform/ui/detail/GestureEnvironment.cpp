@@ -192,16 +192,19 @@ void GestureEnvironment::processStateChanges() {
         stateChanges_.pop_front();
         const auto recognizer = change.recognizer.lock();
         if (!recognizer) continue;
-        // Later changes of the same recogniser are still queued; its targets hear them in order.
-        recognizer->state_ = change.to;
         const bool begins = change.from == UIGestureRecognizerStatePossible &&
                             (change.to == UIGestureRecognizerStateBegan ||
                              change.to == UIGestureRecognizerStateRecognized);
         if (begins) {
+            recognizer->state_ = change.from;  // the delegate is asked before it leaves Possible
             if (!mayBegin(*recognizer)) {
                 fail(*recognizer);
                 continue;
             }
+        }
+        // Later changes of the same recogniser may still be queued: its targets hear each state.
+        recognizer->state_ = change.to;
+        if (begins) {
             failRivals(*recognizer);
             if (recognizer->cancelsTouchesInView()) cancelTouchesInView(*recognizer);
         }
