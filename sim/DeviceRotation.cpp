@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/springboard/SpringBoard.h"
 #include "platform/ui/UIApplication.h"
 
 namespace {
@@ -31,6 +32,11 @@ UIInterfaceOrientation interfaceOrientation(UIDeviceOrientation orientation) {
 }  // namespace
 
 void rotateDevice(UIDeviceOrientation orientation) {
+    SpringBoard& springBoard = SpringBoard::shared();
+    if (springBoard.isBooted()) {
+        springBoard.rotate(interfaceOrientation(orientation));  // turns its lock screen too
+        return;
+    }
     UIApplication::sharedApplication().setStatusBarOrientation(interfaceOrientation(orientation));
     UIDevice::currentDevice().setOrientation(orientation);
 }

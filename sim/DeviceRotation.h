@@ -4,10 +4,11 @@
 
 enum class RotationDirection { Clockwise, Anticlockwise };
 
-// Turns the simulated device. The status bar takes the matching interface orientation first
+// Turns the simulated device: the device's orientation (posting
+// UIDeviceOrientationDidChangeNotification) and the status bar's matching interface orientation
 // (device landscape-left, home button on the right, is interface landscape-right, as on the
-// platform), so that observers of UIDeviceOrientationDidChangeNotification, posted next, see both
-// agree.
+// platform). A booted SpringBoard does this itself and turns its lock screen with the device;
+// without it the status bar changes first, so that the notification's observers see both agree.
 void rotateDevice(UIDeviceOrientation orientation);
 
 // A quarter turn of the device as the person holding it sees it: clockwise from portrait is
