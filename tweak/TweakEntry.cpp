@@ -5,8 +5,12 @@
 
 namespace {
 
-__attribute__((constructor(101))) void writeDefaultsAtLoad() { writeDefaultSettings(); }
+__attribute__((constructor(101))) void writeDefaultsAtLoad() {
+    writeDefaultSettings();
+}
 
-__attribute__((constructor(102))) void installHooksAtLoad() { installHooks(); }
+__attribute__((constructor(102))) void installHooksAtLoad() {
+    installHooks();
+}
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/foundation/DispatchQueue.h"
 #include "platform/foundation/StringConversions.h"
 #include "platform/graphics/UIColor.h"
+#include "platform/notes/NoteContext.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/springboard/SBAwayView.h"
 #include "platform/springboard/SBHomeScreenView.h"
@@ -63,6 +64,7 @@ SpringBoard& SpringBoard::shared() {
 
 void SpringBoard::registerSystemClasses() {
     SBBacklightController::classObject();
+    NoteContext::classObject();  // the Notes framework SpringBoard links
     if (before7_) {
         SBAwayView::classObject();
     } else {

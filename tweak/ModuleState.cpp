@@ -1,0 +1,6 @@
+#include "tweak/ModuleState.h"
+
+ModuleState& moduleState() {
+    static ModuleState state;
+    return state;
+}
