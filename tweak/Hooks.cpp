@@ -81,7 +81,8 @@ void handleTapGesture(id self, SEL selector, UIGestureRecognizer* recognizer) {
     const ModuleState& module = moduleState();
     auto textView = module.noteTextView.lock();
     if (!module.isHidden && module.isEnabled && textView && textView->isEditing()) {
-        msgSend<void(NSObject*)>(imageView::sharedInstance().get(), "dismissKeyboard:", nullptr);
+        msgSend<void(UIGestureRecognizer*)>(imageView::sharedInstance().get(),
+                                            "dismissKeyboard:", nullptr);
         return;
     }
     previousHandleTapGesture(self, selector, recognizer);

@@ -61,10 +61,7 @@ Class imageView::classObject() {
             c.addMethod("handleHold:", gestureAction<&imageView::handleHold>());
             c.addMethod("detectTap:", gestureAction<&imageView::detectTap>());
             c.addMethod("export:", gestureAction<&imageView::export_>());
-            c.addMethod(
-                "dismissKeyboard:", +[](id self, SEL, NSObject* sender) {
-                    static_cast<imageView*>(self)->dismissKeyboard_(sender);
-                });
+            c.addMethod("dismissKeyboard:", gestureAction<&imageView::dismissKeyboard_>());
         });
     return cls;
 }

@@ -38,7 +38,8 @@ class imageView : public UIViewController,
     // Editing.
     void textViewDidBeginEditing(UITextView* textView) override;
     void textViewDidEndEditing(UITextView* textView) override;
-    void dismissKeyboard_(NSObject* sender);
+    // The keyboard button's action; the lock screen's tap sends it with no recogniser.
+    void dismissKeyboard_(UIGestureRecognizer* sender);
     // Gestures.
     void handlePanGesture(UIGestureRecognizer* recognizer);
     void detectDeleteTap(UIGestureRecognizer* recognizer);

@@ -51,7 +51,7 @@ void imageView::textViewDidEndEditing(UITextView*) {
     tellBacklight("resetLockScreenIdleTimer");
 }
 
-void imageView::dismissKeyboard_(NSObject*) {
+void imageView::dismissKeyboard_(UIGestureRecognizer*) {
     ModuleState& module = moduleState();
     if (auto passcode = module.passcodeView.lock()) {
         if (auto keyboard = module.passcodeKeyboard.lock()) passcode->addSubview(keyboard);

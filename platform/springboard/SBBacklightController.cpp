@@ -8,7 +8,7 @@ Class SBBacklightController::classObject() {
         "SBBacklightController", NSObject::classObject(), [](RuntimeClass& c) {
             c.addClassMethod(
                 "sharedInstance",
-                +[](Class, SEL) { return SBBacklightController::sharedInstance(); });
+                +[](Class, SEL) -> std::shared_ptr<NSObject> { return SBBacklightController::sharedInstance(); });
             c.addMethod(
                 "cancelLockScreenIdleTimer", +[](id self, SEL) {
                     static_cast<SBBacklightController*>(self)->cancelLockScreenIdleTimer();

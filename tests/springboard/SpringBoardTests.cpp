@@ -120,7 +120,7 @@ TEST_F(SpringBoardTest, TheIdleLockScreenDimsThenGoesDarkUnlessItsTimerIsCancell
     EXPECT_FALSE(SpringBoard::shared().userActivity()) << "a dark screen only wakes";
     EXPECT_EQ(backlight->level(), BacklightLevel::On);
 
-    msgSend<void()>(msgSendClass<std::shared_ptr<SBBacklightController>()>(
+    msgSend<void()>(msgSendClass<std::shared_ptr<NSObject>()>(
                         objc_getClass("SBBacklightController"), "sharedInstance")
                         .get(),
                     "cancelLockScreenIdleTimer");

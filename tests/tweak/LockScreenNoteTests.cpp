@@ -1,0 +1,121 @@
+// The note on a real lock screen: SpringBoard boots with the built tweak library and the bundle's
+// images installed in a fresh device root. SpringBoard and the classes it registers are one per
+// process, so each test needs a process of its own, as CTest runs them.
+#include <gtest/gtest.h>
+
+#include "common/SettingsKeys.h"
+#include "platform/foundation/PropertyListFile.h"
+#include "platform/runtime/Runtime.h"
+#include "platform/springboard/SBLockScreenView.h"
+#include "platform/springboard/SpringBoard.h"
+#include "platform/ui/KeyboardInput.h"
+#include "platform/ui/TouchDispatcher.h"
+#include "platform/ui/UIDevice.h"
+#include "platform/ui/UIFont.h"
+#include "platform/ui/UIImageView.h"
+#include "platform/ui/UIScreen.h"
+#include "platform/ui/UITextView.h"
+#include "tests/support/TemporaryDeviceRoot.h"
+#include "tests/support/VirtualTimeTest.h"
+
+namespace {
+
+class LockScreenNoteTest : public VirtualTimeTest {
+protected:
+    LockScreenNoteTest() {
+        std::filesystem::copy(BUILT_DEVICE, root_.path(), std::filesystem::copy_options::recursive);
+        std::filesystem::create_directories(root_ / "/var/mobile/Library/Preferences");
+    }
+
+    void boot(CGSize screen, const char* version) {
+        UIScreen::mainScreen().configure(screen, 2);
+        UIDevice::currentDevice().configure(version, UIUserInterfaceIdiomPhone);
+        SpringBoard::shared().boot();
+        endTurn();
+    }
+
+    // The note is the scroll view's subview with the note's size; the hide button sits beside it.
+    std::shared_ptr<UIView> note() const {
+        auto lockScreen =
+            std::static_pointer_cast<SBLockScreenView>(SpringBoard::shared().lockScreenView());
+        for (const auto& view : lockScreen->foregroundScrollView()->subviews()) {
+            if (view->isKindOfClass(UIImageView::classObject()) && view->bounds().size.width > 100)
+                return view;
+        }
+        return nullptr;
+    }
+
+    std::shared_ptr<UIView> hideButton() const {
+        auto lockScreen =
+            std::static_pointer_cast<SBLockScreenView>(SpringBoard::shared().lockScreenView());
+        for (const auto& view : lockScreen->foregroundScrollView()->subviews()) {
+            if (view->isKindOfClass(UIImageView::classObject()) && view->bounds().size.width == 30)
+                return view;
+        }
+        return nullptr;
+    }
+
+    std::optional<PlistDictionary> preferences() const {
+        return PropertyListFile::dictionaryWithContentsOfFile(Settings::kFile);
+    }
+
+    void tap(CGPoint screenPoint) {
+        fingers_.fingerDown(screenPoint);
+        advance(0.05);
+        fingers_.fingerUp(screenPoint);
+        advance(0.5);
+    }
+
+    TemporaryDeviceRoot root_;
+    TouchDispatcher fingers_;
+};
+
+}  // namespace
+
+TEST_F(LockScreenNoteTest, FreshDefaultsOnAFourInchSystemSevenPhone) {
+    boot({320, 568}, "7.0.4");
+    ASSERT_EQ(SpringBoard::shared().loadedTweaks(), std::vector<std::string>{"Plakko.dylib"});
+    auto defaults = preferences();
+    ASSERT_TRUE(defaults);
+    EXPECT_EQ(defaults->size(), 5u) << "the defaults were written at load";
+
+    auto noteView = note();
+    ASSERT_NE(noteView, nullptr);
+    EXPECT_EQ(noteView->frame(), CGRectMake(320, 100, 275, 300));
+    EXPECT_EQ(noteView->alpha(), 1);
+    EXPECT_FLOAT_EQ(noteView->layer()->shadowOpacity(), 0.5f);
+    ASSERT_NE(hideButton(), nullptr);
+    EXPECT_EQ(hideButton()->frame(), CGRectMake(325, 533, 30, 30));
+
+    const auto& parts = noteView->subviews();
+    ASSERT_EQ(parts.size(), 4u);
+    EXPECT_EQ(parts[0]->frame(), CGRectMake(250, 7, 20, 20)) << "delete";
+    EXPECT_EQ(parts[1]->frame(), CGRectMake(0, 265, 40, 40)) << "export";
+    EXPECT_FLOAT_EQ(parts[1]->alpha(), 0.7f);
+    EXPECT_EQ(parts[2]->frame(), CGRectMake(7, 7, 20, 20)) << "keyboard button";
+    EXPECT_EQ(parts[2]->alpha(), 0);
+    EXPECT_EQ(parts[3]->frame(), CGRectMake(5, 32, 270, 222)) << "text view";
+    EXPECT_EQ(std::static_pointer_cast<UITextView>(parts[3])->font()->pointSize(), 20);
+}
+
+TEST_F(LockScreenNoteTest, TypedTextIsSavedWhenTheKeyboardButtonEndsEditing) {
+    boot({320, 568}, "7.0.4");
+    auto noteView = note();
+    ASSERT_NE(noteView, nullptr);
+    // The note sits on the main page, which is at rest one screen to the right.
+    tap({100, 250});
+    auto textView = std::static_pointer_cast<UITextView>(noteView->subviews()[3]);
+    ASSERT_TRUE(textView->isEditing());
+    EXPECT_TRUE(KeyboardInput::typeText("abc"));
+    advance(0.6);
+    EXPECT_EQ(noteView->subviews()[2]->alpha(), 1) << "the keyboard button shows while typing";
+
+    tap({17, 117});  // the keyboard button at (7, 7) in the note
+    EXPECT_FALSE(textView->isEditing());
+    auto saved = preferences();
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(*saved->at(Settings::Key::text).asString(), "abc");
+    EXPECT_FALSE(saved->at(Settings::Key::hidden).boolValue());
+    EXPECT_EQ(saved->at(Settings::Key::x).floatValue(), 320);
+    EXPECT_EQ(saved->at(Settings::Key::y).floatValue(), 100);
+}
