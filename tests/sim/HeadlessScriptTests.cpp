@@ -7,6 +7,7 @@
 #include "platform/graphics/PNGCodec.h"
 #include "platform/ui/UIDevice.h"
 #include "sim/SimulatorCommand.h"
+#include "tests/sim/LeftoverWindows.h"
 #include "tests/sim/SampleScenePixels.h"
 #include "tests/support/TemporaryDeviceRoot.h"
 
@@ -19,6 +20,8 @@ struct Result {
 
 class HeadlessScriptTest : public testing::Test {
 protected:
+    HeadlessScriptTest() { removeLeftoverWindows(); }
+
     // Runs `script` from a file in the device root folder; its relative file names land in the
     // current folder, so tests name files by their full path.
     Result runScript(const std::string& script, std::vector<std::string> options = {}) {
