@@ -29,3 +29,14 @@ void prepareDeviceRoot(const std::filesystem::path& hostFolder) {
         }
     }
 }
+
+void installDeliverables() {
+    std::error_code error;
+    std::filesystem::copy(
+        PLAKKO_BUILT_DEVICE, DeviceRoot::path(),
+        std::filesystem::copy_options::recursive | std::filesystem::copy_options::update_existing,
+        error);
+    if (error)
+        throw std::runtime_error(std::string("can't install Plakko into the device: ") +
+                                 error.message());
+}

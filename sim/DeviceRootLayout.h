@@ -6,3 +6,7 @@
 // looks in (tweak libraries, settings bundles and their loader entries, preferences, notes),
 // creating those that are missing. Throws std::runtime_error saying what could not be created.
 void prepareDeviceRoot(const std::filesystem::path& hostFolder);
+
+// Copies the deliverables the build made (the tweak library with its filter, the settings
+// bundle and its images) into the device root, replacing older copies.
+void installDeliverables();

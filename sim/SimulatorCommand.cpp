@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/foundation/Clock.h"
+#include "platform/springboard/SpringBoard.h"
 #include "sim/DeviceRootLayout.h"
 #include "sim/DeviceScreen.h"
 #include "sim/SampleScene.h"
@@ -36,27 +37,35 @@ std::optional<std::string> missingDisplay() {
     return "DISPLAY and WAYLAND_DISPLAY are not set";
 }
 
-// The sample scene on virtual time, driven by `script`; relative file names go to `folder`.
-void runHeadless(std::istream& script, const std::string& scriptName,
-                 const std::filesystem::path& folder) {
+// Starts what the device runs; the sample scene is on screen while the returned object lives.
+std::shared_ptr<SampleScene> startScene(SimulatorOptions::Scene scene) {
+    if (scene == SimulatorOptions::Scene::Sample) return SampleScene::show();
+    installDeliverables();
+    SpringBoard::shared().boot();
+    return nullptr;
+}
+
+// The device on virtual time, driven by `script`; relative file names go to `folder`.
+void runHeadless(SimulatorOptions::Scene sceneKind, std::istream& script,
+                 const std::string& scriptName, const std::filesystem::path& folder) {
     Clock::setCurrent(std::make_shared<VirtualClock>());
-    const auto scene = SampleScene::show();
+    const auto scene = startScene(sceneKind);
     DeviceScreen screen;
     ScriptContext context{screen, folder};
     runScript(script, scriptName, scriptCommands(), context);
 }
 
-void runScriptNamed(const std::string& name, std::istream& in) {
+void runScriptNamed(SimulatorOptions::Scene scene, const std::string& name, std::istream& in) {
     if (name == "-") {
-        runHeadless(in, kStandardInputName, {});
+        runHeadless(scene, in, kStandardInputName, {});
         return;
     }
     std::ifstream file(name);
     if (!file) throw std::runtime_error("can't read the script " + name);
-    runHeadless(file, name, {});
+    runHeadless(scene, file, name, {});
 }
 
-void runTour(const std::string& why, std::ostream& out) {
+void runTour(SimulatorOptions::Scene scene, const std::string& why, std::ostream& out) {
     const std::filesystem::path folder = std::filesystem::absolute(kTourFolder);
     out << "plakko-sim: " << why << "; running the built-in tour headless into " << folder.string()
         << "/\n";
@@ -64,7 +73,7 @@ void runTour(const std::string& why, std::ostream& out) {
     std::filesystem::create_directories(folder, error);
     if (error) throw std::runtime_error("can't create " + folder.string() + ": " + error.message());
     std::istringstream script(kTourScript);
-    runHeadless(script, "tour", folder);
+    runHeadless(scene, script, "tour", folder);
 }
 
 void runInteractive(const SimulatorOptions& options, std::ostream& out) {
@@ -74,11 +83,11 @@ void runInteractive(const SimulatorOptions& options, std::ostream& out) {
         window = std::make_unique<SimulatorWindow>(
             screen, "Plakko — " + options.device.displayName + ", iOS " + options.systemVersion);
     } catch (const std::runtime_error& error) {
-        runTour(std::string("no display available (") + error.what() + ")", out);
+        runTour(options.scene, std::string("no display available (") + error.what() + ")", out);
         return;
     }
     Clock::setCurrent(std::make_shared<RealClock>());
-    const auto scene = SampleScene::show();
+    const auto scene = startScene(options.scene);
     window->run();
 }
 
@@ -86,11 +95,11 @@ void run(const SimulatorOptions& options, std::istream& in, std::ostream& out) {
     prepareDeviceRoot(options.root);
     options.device.apply(options.systemVersion);
     if (options.script) {
-        runScriptNamed(*options.script, in);
+        runScriptNamed(options.scene, *options.script, in);
     } else if (options.headless) {
-        runTour("no script given", out);
+        runTour(options.scene, "no script given", out);
     } else if (auto missing = missingDisplay()) {
-        runTour("no display available (" + *missing + ")", out);
+        runTour(options.scene, "no display available (" + *missing + ")", out);
     } else {
         runInteractive(options, out);
     }

@@ -27,7 +27,7 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
             continue;
         }
         if (option != "--device" && option != "--ios" && option != "--root" &&
-            option != "--script") {
+            option != "--script" && option != "--scene") {
             throw std::invalid_argument("unknown option \"" + option + "\"");
         }
         if (i + 1 == arguments.size()) throw std::invalid_argument(option + " needs a value");
@@ -45,6 +45,12 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
                                             "\" is not simulated (6.x or 7.x, such as 6.1.3)");
             }
             options.systemVersion = value;
+        } else if (option == "--scene") {
+            if (value != "springboard" && value != "sample") {
+                throw std::invalid_argument("unknown scene \"" + value +
+                                            "\" (known: springboard|sample)");
+            }
+            options.scene = value == "sample" ? Scene::Sample : Scene::SpringBoard;
         } else if (option == "--root") {
             if (value.empty()) throw std::invalid_argument("--root needs a folder");
             options.root = value;
@@ -59,5 +65,5 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
 std::string SimulatorOptions::usage() {
     return "usage: plakko-sim [--device " + DeviceProfile::names() +
            "] [--ios VERSION] [--root DIR]\n"
-           "                  [--headless] [--script FILE|-]\n";
+           "                  [--scene springboard|sample] [--headless] [--script FILE|-]\n";
 }

@@ -8,15 +8,20 @@
 #include "sim/DeviceProfile.h"
 
 // How plakko-sim runs the simulated device, from its command line:
-//   [--device NAME] [--ios VERSION] [--root DIR] [--headless] [--script FILE|-]
-// A script implies headless; "-" reads it from standard input.
+//   [--device NAME] [--ios VERSION] [--root DIR] [--scene springboard|sample] [--headless]
+//   [--script FILE|-]
+// A script implies headless; "-" reads it from standard input. The scene is what the device
+// runs: SpringBoard with the installed tweaks (the default), or a sample scene of views.
 struct SimulatorOptions {
+    enum class Scene { SpringBoard, Sample };
+
     static constexpr char kDefaultDevice[] = "iphone5";
     static constexpr char kDefaultSystemVersion[] = "7.0.4";
 
     DeviceProfile device;
     std::string systemVersion;
     std::filesystem::path root;
+    Scene scene = Scene::SpringBoard;
     bool headless = false;
     std::optional<std::string> script;
 
