@@ -67,11 +67,12 @@ private:
     size_t row_;
 };
 
-void addCharacters(std::vector<KeyboardKey>& keys, const Row& characters, bool shifted,
+void addCharacters(std::vector<KeyboardKey>& keys, const Row& characters, LetterCase letterCase,
                    const RowPlacer& placer, CGFloat start, CGFloat width) {
     const CGFloat keyWidth = width / static_cast<CGFloat>(characters.size());
     for (size_t i = 0; i < characters.size(); ++i) {
-        const std::string text = shifted ? upper(characters[i]) : characters[i];
+        const std::string text =
+            letterCase == LetterCase::Upper ? upper(characters[i]) : characters[i];
         keys.push_back({KeyboardKey::Kind::Character, text, text, KeyboardPlane::Letters,
                         placer.frame(start + keyWidth * static_cast<CGFloat>(i), keyWidth)});
     }
@@ -83,15 +84,16 @@ KeyboardKey planeSwitch(const char* title, KeyboardPlane target, CGRect frame) {
 
 }  // namespace
 
-std::vector<KeyboardKey> KeyboardLayout::keys(CGSize size, KeyboardPlane plane, bool shifted,
+std::vector<KeyboardKey> KeyboardLayout::keys(CGSize size, KeyboardPlane plane,
+                                              LetterCase letterCase,
                                               UIReturnKeyType returnKeyType) {
     const auto& rows = characterRows(plane);
     const bool letters = plane == KeyboardPlane::Letters;
     std::vector<KeyboardKey> keys;
 
-    addCharacters(keys, rows[0], shifted, RowPlacer(size, 0), 0, kColumns);
+    addCharacters(keys, rows[0], letterCase, RowPlacer(size, 0), 0, kColumns);
     const CGFloat secondRowWidth = static_cast<CGFloat>(rows[1].size());
-    addCharacters(keys, rows[1], shifted, RowPlacer(size, 1), (kColumns - secondRowWidth) / 2,
+    addCharacters(keys, rows[1], letterCase, RowPlacer(size, 1), (kColumns - secondRowWidth) / 2,
                   secondRowWidth);
 
     const RowPlacer third(size, 2);
@@ -103,7 +105,7 @@ std::vector<KeyboardKey> KeyboardLayout::keys(CGSize size, KeyboardPlane plane, 
     } else {
         keys.push_back(planeSwitch("123", KeyboardPlane::Numbers, leftKey));
     }
-    addCharacters(keys, rows[2], shifted, third, kSideKeyWidth, kColumns - 2 * kSideKeyWidth);
+    addCharacters(keys, rows[2], letterCase, third, kSideKeyWidth, kColumns - 2 * kSideKeyWidth);
     keys.push_back({KeyboardKey::Kind::Delete, "⌫", "", KeyboardPlane::Letters,
                     third.frame(kColumns - kSideKeyWidth, kSideKeyWidth)});
 

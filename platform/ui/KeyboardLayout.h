@@ -7,8 +7,9 @@
 #include "platform/ui/UIDevice.h"
 #include "platform/ui/UITextInputTraits.h"
 
-// Which set of keys the keyboard shows.
+// Which set of keys the keyboard shows, and whether its letters are capitals.
 enum class KeyboardPlane { Letters, Numbers, Symbols };
+enum class LetterCase { Lower, Upper };
 
 struct KeyboardKey {
     enum class Kind { Character, Shift, Delete, PlaneSwitch, Space, Return };
@@ -26,7 +27,7 @@ struct KeyboardKey {
 // plane switches, space and a return key titled after the input's return-key type.
 class KeyboardLayout {
 public:
-    static std::vector<KeyboardKey> keys(CGSize size, KeyboardPlane plane, bool shifted,
+    static std::vector<KeyboardKey> keys(CGSize size, KeyboardPlane plane, LetterCase letterCase,
                                          UIReturnKeyType returnKeyType);
     static std::string returnKeyTitle(UIReturnKeyType type);
     // The keyboard's height in portrait.

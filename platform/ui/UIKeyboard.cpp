@@ -83,7 +83,8 @@ void UIKeyboard::configure(const UITextInputTraits& input) {
 }
 
 std::vector<KeyboardKey> UIKeyboard::keys() const {
-    return KeyboardLayout::keys(bounds().size, plane_, shifted_, returnKeyType_);
+    return KeyboardLayout::keys(bounds().size, plane_,
+                                shifted_ ? LetterCase::Upper : LetterCase::Lower, returnKeyType_);
 }
 
 std::optional<size_t> UIKeyboard::keyIndexAtPoint(CGPoint point) const {
@@ -117,7 +118,10 @@ void UIKeyboard::touchesEnded_withEvent(const UITouchSet& touches, UIEvent*) {
     // Typing may end the editing and take the keyboard off the screen.
     const auto keepAlive = shared_from_this();
     setPressedKey(std::nullopt);
-    if (const auto index = keyIndexUnder(touches)) press(keys()[*index]);
+    if (const auto index = keyIndexUnder(touches)) {
+        const KeyboardKey key = keys()[*index];
+        press(key);
+    }
 }
 
 void UIKeyboard::touchesCancelled_withEvent(const UITouchSet&, UIEvent*) {

@@ -115,7 +115,7 @@ TEST(KeyboardLayoutTest, KeysStayInsideTheKeyboardAndNeverOverlap) {
     for (const CGSize size : {CGSizeMake(320, 216), CGSizeMake(768, 264)}) {
         for (const auto plane :
              {KeyboardPlane::Letters, KeyboardPlane::Numbers, KeyboardPlane::Symbols}) {
-            const auto keys = KeyboardLayout::keys(size, plane, false, UIReturnKeyNext);
+            const auto keys = KeyboardLayout::keys(size, plane, LetterCase::Lower, UIReturnKeyNext);
             EXPECT_EQ(returnKey(keys).title, "Next");
             for (size_t i = 0; i < keys.size(); ++i) {
                 const CGRect frame = keys[i].frame;
@@ -129,6 +129,8 @@ TEST(KeyboardLayoutTest, KeysStayInsideTheKeyboardAndNeverOverlap) {
             }
         }
     }
-    EXPECT_EQ(KeyboardLayout::keys({320, 216}, KeyboardPlane::Letters, true, UIReturnKeyGo)[0].text,
+    EXPECT_EQ(KeyboardLayout::keys({320, 216}, KeyboardPlane::Letters, LetterCase::Upper,
+                                   UIReturnKeyGo)[0]
+                  .text,
               "Q");
 }
