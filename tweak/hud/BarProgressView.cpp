@@ -22,8 +22,8 @@ constexpr float kPi = std::numbers::pi_v<float>;
 }  // namespace
 
 Class BarProgressView::classObject() {
-    static const Class cls = defineClass<BarProgressView>(
-        "BarProgressView", UIView::classObject(), [](RuntimeClass& c) {
+    static const Class cls =
+        defineClass<BarProgressView>("BarProgressView", UIView::classObject(), [](RuntimeClass& c) {
             c.addMethod(
                 "drawRect:", +[](id self, SEL, CGRect rect) {
                     static_cast<BarProgressView*>(self)->drawRect(rect);

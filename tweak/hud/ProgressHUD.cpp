@@ -12,6 +12,7 @@
 #include "platform/foundation/NSTimer.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/runtime/Runtime.h"
+#include "platform/ui/CATransaction.h"
 #include "platform/ui/UIFont.h"
 #include "platform/ui/UIWindow.h"
 #include "tweak/hud/ProgressHUDDelegate.h"
@@ -59,11 +60,13 @@ Class ProgressHUD::classObject() {
     static const Class cls =
         defineClass<ProgressHUD>("ProgressHUD", UIView::classObject(), [](RuntimeClass& c) {
             c.addMethod(
-                "drawRect:",
-                +[](id self, SEL, CGRect rect) { static_cast<ProgressHUD*>(self)->drawRect(rect); });
+                "drawRect:", +[](id self, SEL, CGRect rect) {
+                    static_cast<ProgressHUD*>(self)->drawRect(rect);
+                });
             c.addMethod(
-                "handleGraceTimer:",
-                +[](id self, SEL, NSTimer*) { static_cast<ProgressHUD*>(self)->handleGraceTimer(); });
+                "handleGraceTimer:", +[](id self, SEL, NSTimer*) {
+                    static_cast<ProgressHUD*>(self)->handleGraceTimer();
+                });
             c.addMethod(
                 "handleMinShowTimer:", +[](id self, SEL, NSTimer*) {
                     static_cast<ProgressHUD*>(self)->handleMinShowTimer();
@@ -78,12 +81,13 @@ Class ProgressHUD::classObject() {
                     static_cast<ProgressHUD*>(self)->animationFinished_finished_context(
                         animationID, finished, context);
                 });
-            c.addMethod("done", +[](id self, SEL) { static_cast<ProgressHUD*>(self)->done(); });
+            c.addMethod(
+                "done", +[](id self, SEL) { static_cast<ProgressHUD*>(self)->done(); });
             c.addMethod(
                 "launchExecution",
                 +[](id self, SEL) { static_cast<ProgressHUD*>(self)->launchExecution(); });
-            c.addMethod("cleanUp",
-                        +[](id self, SEL) { static_cast<ProgressHUD*>(self)->cleanUp(); });
+            c.addMethod(
+                "cleanUp", +[](id self, SEL) { static_cast<ProgressHUD*>(self)->cleanUp(); });
         });
     return cls;
 }
@@ -99,7 +103,12 @@ ProgressHUD::ProgressHUD(CGRect frame)
     setAutoresizingMask(kFlexibleMargins);
     setOpaque(false);
     setBackgroundColor(UIColor::clearColor());
+    // The layer has no delegate while the HUD is being made: without this its alpha would fade
+    // out as a lone layer's does, over the HUD's first show.
+    CATransaction::begin();
+    CATransaction::setDisableActions(true);
     setAlpha(0);
+    CATransaction::commit();
     // The box is drawn centred in the bounds.
     layer()->setNeedsDisplayOnBoundsChange(true);
 }
@@ -128,6 +137,53 @@ void ProgressHUD::finishInit() {
 
 std::shared_ptr<ProgressHUD> ProgressHUD::self() {
     return std::static_pointer_cast<ProgressHUD>(shared_from_this());
+}
+
+// Observed properties: each change is told to the HUD's own observation, on the setting thread.
+
+void ProgressHUD::setMode(ProgressHUDMode mode) {
+    mode_.store(mode);
+    didChangeValueForKey("mode", mode);
+}
+
+void ProgressHUD::setCustomView(std::shared_ptr<UIView> view) {
+    customView_.set(view);
+    didChangeValueForKey("customView", view);
+}
+
+void ProgressHUD::setLabelText(std::string text) {
+    labelText_.set(text);
+    didChangeValueForKey("labelText", text);
+}
+
+void ProgressHUD::setLabelFont(std::shared_ptr<UIFont> font) {
+    labelFont_.set(font);
+    didChangeValueForKey("labelFont", font);
+}
+
+void ProgressHUD::setLabelColor(std::shared_ptr<UIColor> color) {
+    labelColor_.set(color);
+    didChangeValueForKey("labelColor", color);
+}
+
+void ProgressHUD::setDetailsLabelText(std::string text) {
+    detailsLabelText_.set(text);
+    didChangeValueForKey("detailsLabelText", text);
+}
+
+void ProgressHUD::setDetailsLabelFont(std::shared_ptr<UIFont> font) {
+    detailsLabelFont_.set(font);
+    didChangeValueForKey("detailsLabelFont", font);
+}
+
+void ProgressHUD::setDetailsLabelColor(std::shared_ptr<UIColor> color) {
+    detailsLabelColor_.set(color);
+    didChangeValueForKey("detailsLabelColor", color);
+}
+
+void ProgressHUD::setProgress(float progress) {
+    progress_.store(progress);
+    didChangeValueForKey("progress", progress);
 }
 
 // Class operations

@@ -78,9 +78,9 @@ class ProgressHUD : public UIView, public KeyValueObservable {
 
     // The key paths the HUD follows to update its labels, indicator and layout.
     static constexpr std::array<std::string_view, 9> kObservableKeypaths = {
-        "mode",          "customView",       "labelText",
-        "labelFont",     "labelColor",       "detailsLabelText",
-        "detailsLabelFont", "detailsLabelColor", "progress"};
+        "mode",       "customView",       "labelText",        "labelFont",
+        "labelColor", "detailsLabelText", "detailsLabelFont", "detailsLabelColor",
+        "progress"};
 
     // Showing and hiding.
     void show(bool animated);
@@ -100,8 +100,7 @@ class ProgressHUD : public UIView, public KeyValueObservable {
     void showAnimated_whileExecutingBlock(bool animated, Block block);
     void showAnimated_whileExecutingBlock_completionBlock(bool animated, Block block,
                                                           Block completion);
-    void showAnimated_whileExecutingBlock_onQueue(bool animated, Block block,
-                                                  DispatchQueue& queue);
+    void showAnimated_whileExecutingBlock_onQueue(bool animated, Block block, DispatchQueue& queue);
     void showAnimated_whileExecutingBlock_onQueue_completionBlock(bool animated, Block block,
                                                                   DispatchQueue& queue,
                                                                   Block completion);

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <future>
+#include <thread>
+
+#include "platform/foundation/DispatchQueue.h"
+#include "platform/foundation/NSAssertionHandler.h"
+#include "platform/foundation/NSThread.h"
+#include "platform/runtime/Runtime.h"
+#include "platform/ui/UILabel.h"
+#include "tests/hud/HUDTestSupport.h"
+#include "tweak/hud/BarProgressView.h"
+#include "tweak/hud/RoundProgressView.h"
+
+namespace {
+
+// The target of a selector task: "work:" notes where it ran and what it was given.
+class TaskTarget : public NSObject {
+    RUNTIME_CLASS(TaskTarget)
+    std::atomic<bool> ranOffMain{false};
+    std::atomic<const NSObject*> argument{nullptr};
+};
+
+Class TaskTarget::classObject() {
+    static const Class cls =
+        defineClass<TaskTarget>("HUDTaskTarget", NSObject::classObject(), [](RuntimeClass& c) {
+            c.addMethod(
+                "work:", +[](id self, SEL, NSObject* object) {
+                    auto& target = *static_cast<TaskTarget*>(self);
+                    target.ranOffMain = !NSThread::isMainThread();
+                    target.argument = object;
+                });
+            c.addMethod(
+                "count:", +[](id, SEL, int) {});
+        });
+    return cls;
+}
+
+// Notes the thread it is destroyed on: a HUD takes its custom view with it.
+class DestructionWitness : public UIView {
+public:
+    explicit DestructionWitness(std::atomic<int>* destroyedOnMain)
+        : destroyedOnMain_(destroyedOnMain) {}
+    ~DestructionWitness() override { *destroyedOnMain_ = NSThread::isMainThread() ? 1 : 0; }
+
+private:
+    std::atomic<int>* destroyedOnMain_;
+};
+
+using HUDTaskTest = HUDTest;
+
+std::shared_ptr<UILabel> labelOf(const ProgressHUD& hud) {
+    return std::static_pointer_cast<UILabel>(hud.subviews().at(0));
+}
+
+}  // namespace
+
+TEST_F(HUDTaskTest, ASelectorTaskRunsOnItsOwnThreadThenTheHUDHidesAndLetsGoOfIt) {
+    auto target = std::make_shared<TaskTarget>();
+    auto argument = std::make_shared<NSObject>();
+    const std::weak_ptr<NSObject> weakTarget = target, weakArgument = argument;
+    auto hud = ProgressHUD::initWithView(host_);
+    host_->addSubview(hud);
+    hud->setRemoveFromSuperViewOnHide(true);
+    hud->setDelegate(recorder_);
+
+    hud->showWhileExecuting_onTarget_withObject_animated("work:", std::move(target),
+                                                         std::move(argument), false);
+    EXPECT_TRUE(hud->taskInProgress());
+    EXPECT_EQ(hud->alpha(), 1);
+    runUntil([&] { return !recorder_->hidden.empty(); });
+
+    EXPECT_FALSE(hud->taskInProgress());
+    EXPECT_FALSE(hud->superview());
+    EXPECT_TRUE(weakTarget.expired()) << "the target is released when the task is over";
+    EXPECT_TRUE(weakArgument.expired());
+}
+
+TEST_F(HUDTaskTest, TheTargetSeesItsArgumentOffTheMainThread) {
+    auto target = std::make_shared<TaskTarget>();
+    auto argument = std::make_shared<NSObject>();
+    auto hud = ProgressHUD::showHUDAddedTo_animated(host_, false);
+    hud->setDelegate(recorder_);
+    hud->showWhileExecuting_onTarget_withObject_animated("work:", target, argument, false);
+    runUntil([&] { return !recorder_->hidden.empty(); });
+    EXPECT_TRUE(target->ranOffMain);
+    EXPECT_EQ(target->argument.load(), argument.get());
+}
+
+TEST_F(HUDTaskTest, ASelectorTheTargetCannotTakeIsRefusedBeforeAnythingStarts) {
+    auto hud = ProgressHUD::showHUDAddedTo_animated(host_, false);
+    auto target = std::make_shared<TaskTarget>();
+    EXPECT_THROW(
+        hud->showWhileExecuting_onTarget_withObject_animated("missing:", target, nullptr, false),
+        AssertionFailure);
+    EXPECT_THROW(
+        hud->showWhileExecuting_onTarget_withObject_animated("count:", target, nullptr, false),
+        AssertionFailure)
+        << "answered, but with another signature";
+    EXPECT_THROW(
+        hud->showWhileExecuting_onTarget_withObject_animated(nullptr, target, nullptr, false),
+        AssertionFailure);
+    EXPECT_FALSE(hud->taskInProgress());
+
+    hud->setDelegate(recorder_);
+    hud->showWhileExecuting_onTarget_withObject_animated("work:", nullptr, nullptr, false);
+    runUntil([&] { return !recorder_->hidden.empty(); });
+    EXPECT_EQ(hud->alpha(), 0) << "a task without a target runs nothing and hides";
+}
+
+TEST_F(HUDTaskTest, ABlockTaskOutlastingTheGraceTimeShowsTheHUDAndCompletesAfterTheHide) {
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    std::atomic<bool> ranOffMain{false};
+    int completions = 0;
+    bool completedOnMain = false;
+    auto hud = ProgressHUD::initWithView(host_);
+    host_->addSubview(hud);
+    hud->setGraceTime(0.5f);
+    hud->showAnimated_whileExecutingBlock_completionBlock(
+        true,
+        [&ranOffMain, released] {
+            ranOffMain = !NSThread::isMainThread();
+            released.wait();
+        },
+        [&] {
+            ++completions;
+            completedOnMain = NSThread::isMainThread();
+        });
+    EXPECT_EQ(hud->alpha(), 0);
+    advance(0.6);
+    EXPECT_EQ(hud->alpha(), 1) << "the task was still running when the grace time ran out";
+
+    release.set_value();
+    runUntil([&] { return !hud->taskInProgress(); });
+    EXPECT_TRUE(ranOffMain);
+    EXPECT_FLOAT_EQ(hud->alpha(), 0.02f) << "hiding, animated as the show was";
+    EXPECT_EQ(completions, 0) << "the completion waits for the hide";
+    advance(0.35);
+    EXPECT_EQ(completions, 1);
+    EXPECT_TRUE(completedOnMain);
+}
+
+TEST_F(HUDTaskTest, ATaskEndingWithinTheGraceTimeNeverShowsTheHUDButFinishesIt) {
+    auto hud = ProgressHUD::initWithView(host_);
+    host_->addSubview(hud);
+    hud->setGraceTime(0.5f);
+    hud->setDelegate(recorder_);
+    int completions = 0;
+    hud->showAnimated_whileExecutingBlock_completionBlock(
+        true, [] {}, [&] { ++completions; });
+    runUntil([&] { return !hud->taskInProgress(); });
+    EXPECT_EQ(completions, 1) << "hidden at once: it was never shown";
+    EXPECT_EQ(recorder_->hidden.size(), 1u);
+    EXPECT_TRUE(hud->layer()->animationKeys().empty())
+        << ::testing::PrintToString(hud->layer()->animationKeys());
+    advance(1);
+    EXPECT_EQ(hud->alpha(), 0);
+}
+
+TEST_F(HUDTaskTest, ABlockTaskRunsOnTheQueueItIsGiven) {
+    auto queue = DispatchQueue::createSerial("hud-task-test");
+    std::thread::id queueThread, taskThread;
+    queue->sync([&] { queueThread = std::this_thread::get_id(); });
+    auto hud = ProgressHUD::showHUDAddedTo_animated(host_, false);
+    hud->setDelegate(recorder_);
+    hud->showAnimated_whileExecutingBlock_onQueue(
+        false, [&] { taskThread = std::this_thread::get_id(); }, *queue);
+    runUntil([&] { return !recorder_->hidden.empty(); });
+    EXPECT_EQ(taskThread, queueThread);
+}
+
+TEST_F(HUDTaskTest, AHUDOnlyItsTaskKeepsIsLetGoOfOnTheMainThread) {
+    std::atomic<int> destroyedOnMain{-1};
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    {
+        auto hud = ProgressHUD::initWithView(host_);
+        hud->setCustomView(std::make_shared<DestructionWitness>(&destroyedOnMain));
+        hud->showAnimated_whileExecutingBlock(false, [released] { released.wait(); });
+    }
+    release.set_value();
+    runUntil([&] { return destroyedOnMain != -1; });
+    EXPECT_EQ(destroyedOnMain, 1);
+
+    destroyedOnMain = -1;
+    {
+        auto hud = ProgressHUD::initWithView(host_);
+        hud->setCustomView(std::make_shared<DestructionWitness>(&destroyedOnMain));
+        hud->showWhileExecuting_onTarget_withObject_animated(
+            "work:", std::make_shared<TaskTarget>(), nullptr, false);
+    }
+    runUntil([&] { return destroyedOnMain != -1; });
+    EXPECT_EQ(destroyedOnMain, 1);
+}
+
+TEST_F(HUDTaskTest, ProgressFromAnotherThreadRedrawsTheIndicatorWithoutRelayout) {
+    auto hud = ProgressHUD::showHUDAddedTo_animated(host_, false);
+    hud->setMode(ProgressHUDModePie);
+    const auto round = std::dynamic_pointer_cast<RoundProgressView>(hud->indicator());
+    ASSERT_TRUE(round);
+    hud->layoutIfNeeded();
+    hud->layer()->backingImage();
+    round->layer()->backingImage();
+
+    std::thread([&] { hud->setProgress(0.6f); }).join();
+    EXPECT_EQ(round->progress(), 0) << "not touched off the main thread";
+    endTurn();
+    EXPECT_EQ(round->progress(), 0.6f);
+    EXPECT_TRUE(round->layer()->needsDisplay());
+    EXPECT_FALSE(hud->layer()->needsLayout());
+    EXPECT_FALSE(hud->layer()->needsDisplay());
+
+    std::thread([&] {
+        hud->setLabelText("Halfway");
+        hud->setMode(ProgressHUDModeBar);
+    }).join();
+    EXPECT_EQ(labelOf(*hud)->text(), "");
+    endTurn();
+    EXPECT_EQ(labelOf(*hud)->text(), "Halfway");
+    EXPECT_TRUE(std::dynamic_pointer_cast<BarProgressView>(hud->indicator()));
+    EXPECT_TRUE(hud->layer()->needsLayout());
+    EXPECT_TRUE(hud->layer()->needsDisplay());
+}
+
+TEST_F(HUDTaskTest, ATaskMaySetEveryPropertyWhileTheMainThreadDraws) {
+    auto hud = ProgressHUD::showHUDAddedTo_animated(host_, false);
+    hud->setMode(ProgressHUDModeBar);
+    hud->setDelegate(recorder_);
+    hud->showAnimated_whileExecutingBlock(false, [raw = hud.get()] {
+        for (int i = 0; i <= 100; ++i) {
+            raw->setProgress(static_cast<float>(i) / 100);
+            raw->setLabelText("Step " + std::to_string(i));
+            raw->setDetailsLabelText(i % 2 ? "odd" : "even");
+            raw->setMode(i % 3 ? ProgressHUDModeBar : ProgressHUDModeAnnular);
+            raw->setMinSize({static_cast<CGFloat>(i), 10});
+            raw->setColor(nullptr);
+        }
+    });
+    runUntil([&] {
+        hud->layoutIfNeeded();
+        hud->layer()->backingImage();
+        return !recorder_->hidden.empty();
+    });
+    endTurn();
+    EXPECT_EQ(labelOf(*hud)->text(), "Step 100");
+}

@@ -1,0 +1,130 @@
+// Renders the progress HUD in each of its looks over a plain backdrop, headless on virtual time,
+// one PNG per look: hud-gallery OUTPUT_FOLDER
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/Clock.h"
+#include "platform/foundation/NSRunLoop.h"
+#include "platform/graphics/PNGCodec.h"
+#include "platform/graphics/UIColor.h"
+#include "platform/graphics/UIGraphics.h"
+#include "platform/graphics/UIImage.h"
+#include "platform/ui/Compositor.h"
+#include "platform/ui/UIImageView.h"
+#include "platform/ui/UIWindow.h"
+#include "tweak/hud/ProgressHUD.h"
+
+namespace {
+
+constexpr CGSize kScreen{320, 480};
+constexpr CGFloat kScale = 2;
+
+struct Look {
+    std::string name;
+    std::function<void(ProgressHUD&)> configure;
+};
+
+std::function<void(ProgressHUD&)> progressLook(ProgressHUDMode mode, float progress) {
+    return [mode, progress](ProgressHUD& hud) {
+        hud.setMode(mode);
+        hud.setProgress(progress);
+        hud.setLabelText("Loading");
+    };
+}
+
+std::shared_ptr<UIImageView> checkMark() {
+    UIGraphicsBeginImageContextWithOptions({37, 37}, false, 0);
+    const CGContextRef context = UIGraphicsGetCurrentContext();
+    CGContextSetRGBStrokeColor(context, 1, 1, 1, 1);
+    CGContextSetLineWidth(context, 4);
+    CGContextSetLineCap(context, kCGLineCapRound);
+    CGContextSetLineJoin(context, kCGLineJoinRound);
+    CGContextMoveToPoint(context, 6, 19);
+    CGContextAddLineToPoint(context, 15, 28);
+    CGContextAddLineToPoint(context, 31, 9);
+    CGContextStrokePath(context);
+    auto view = std::make_shared<UIImageView>(CGRectMake(0, 0, 37, 37));
+    view->setImage(UIGraphicsGetImageFromCurrentImageContext());
+    UIGraphicsEndImageContext();
+    return view;
+}
+
+const std::vector<Look>& looks() {
+    static const std::vector<Look> all = {
+        {"indeterminate", [](ProgressHUD& hud) { hud.setLabelText("Loading"); }},
+        {"pie-25", progressLook(ProgressHUDModePie, 0.25f)},
+        {"ring-50", progressLook(ProgressHUDModeAnnular, 0.5f)},
+        {"bar-05", progressLook(ProgressHUDModeBar, 0.05f)},
+        {"bar-50", progressLook(ProgressHUDModeBar, 0.5f)},
+        {"bar-95", progressLook(ProgressHUDModeBar, 0.95f)},
+        {"custom-view",
+         [](ProgressHUD& hud) {
+             hud.setCustomView(checkMark());
+             hud.setMode(ProgressHUDModeCustomView);
+             hud.setLabelText("Completed");
+         }},
+        {"text-only",
+         [](ProgressHUD& hud) {
+             hud.setMode(ProgressHUDModeText);
+             hud.setLabelText("Saved");
+         }},
+        {"details",
+         [](ProgressHUD& hud) {
+             hud.setLabelText("Exporting");
+             hud.setDetailsLabelText(
+                 "Your note is being copied to the Notes app. It takes a "
+                 "moment on older devices.");
+         }},
+        {"dimmed",
+         [](ProgressHUD& hud) {
+             hud.setDimBackground(true);
+             hud.setLabelText("Loading");
+         }},
+        {"square",
+         [](ProgressHUD& hud) {
+             hud.setSquare(true);
+             hud.setLabelText("Wait");
+         }},
+    };
+    return all;
+}
+
+bool render(const Look& look, const std::filesystem::path& folder) {
+    auto window = std::make_shared<UIWindow>(CGRect{{0, 0}, kScreen});
+    window->setBackgroundColor(UIColor::colorWithRed_green_blue_alpha(0.33, 0.56, 0.78, 1));
+    const auto hud = ProgressHUD::showHUDAddedTo_animated(window, false);
+    look.configure(*hud);
+    NSRunLoop::mainRunLoop().runOneTurn();
+
+    Compositor compositor(static_cast<size_t>(kScreen.width * kScale),
+                          static_cast<size_t>(kScreen.height * kScale), kScale);
+    compositor.renderFrame({window->layer()});
+    const auto path = folder / (look.name + ".png");
+    if (!PNGCodec::writeFile(*compositor.snapshot(), path.string())) {
+        std::cerr << "hud-gallery: could not write " << path << "\n";
+        return false;
+    }
+    std::cout << path.string() << "\n";
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: hud-gallery OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    Clock::setCurrent(std::make_shared<VirtualClock>());
+    UIGraphicsSetMainScreenScale(kScale);
+    bool allWritten = true;
+    for (const Look& look : looks()) allWritten = render(look, folder) && allWritten;
+    return allWritten ? 0 : 1;
+}
