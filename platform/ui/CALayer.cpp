@@ -116,8 +116,17 @@ void CALayer::setFrame(CGRect frame) {
 
 void CALayer::setOpacity(float opacity) {
     const float old = opacity_;
+    if (committedGeneration_ != CATransaction::generation() + 1) {
+        // The first change in this turn: remember what was on screen.
+        committedOpacity_ = old;
+        committedGeneration_ = CATransaction::generation() + 1;
+    }
     opacity_ = opacity;
     didChangeValue("opacity", static_cast<double>(old));
+}
+
+float CALayer::committedOpacity() const {
+    return committedGeneration_ == CATransaction::generation() + 1 ? committedOpacity_ : opacity_;
 }
 
 void CALayer::setHidden(bool hidden) {

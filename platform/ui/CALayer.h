@@ -76,6 +76,8 @@ public:
     // Appearance.
     float opacity() const { return opacity_; }
     void setOpacity(float opacity);
+    // The opacity as it stood before the current turn's changes: what is on screen now.
+    float committedOpacity() const;
     bool isHidden() const { return hidden_; }
     void setHidden(bool hidden);
     const CGColorRef& backgroundColor() const { return backgroundColor_; }
@@ -162,6 +164,8 @@ private:
     CGPoint anchorPoint_{0.5, 0.5};
     CATransform3D transform_ = CATransform3DIdentity;
     float opacity_ = 1;
+    float committedOpacity_ = 1;
+    std::uint64_t committedGeneration_ = 0;
     bool hidden_ = false;
     CGColorRef backgroundColor_;
     CGFloat cornerRadius_ = 0;

@@ -12,6 +12,8 @@ struct Frame {
     double animationDuration = 0.25;
 };
 
+std::uint64_t committed = 0;
+
 struct TransactionState {
     std::vector<Frame> frames;  // innermost last; the turn's implicit transaction is the first
     std::vector<std::function<void(double)>> onCommit;
@@ -23,6 +25,7 @@ TransactionState& state() {
 }
 
 void commitImplicit() {
+    ++committed;
     TransactionState& s = state();
     s.frames.clear();
     auto pending = std::move(s.onCommit);
@@ -65,6 +68,10 @@ double CATransaction::animationDuration() {
 }
 void CATransaction::setAnimationDuration(double duration) {
     innermost().animationDuration = duration;
+}
+
+std::uint64_t CATransaction::generation() {
+    return committed;
 }
 
 void CATransaction::whenCommitted(std::function<void(double)> start) {

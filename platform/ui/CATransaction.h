@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 // Groups layer changes. A transaction opens implicitly with the first change of a run-loop turn
@@ -17,6 +18,9 @@ public:
     // The duration of implicit animations (default 0.25 s).
     static double animationDuration();
     static void setAnimationDuration(double duration);
+
+    // Counts the turns' transactions that have committed.
+    static std::uint64_t generation();
 
     // Runs `start` when the turn's transaction commits, with the commit time.
     static void whenCommitted(std::function<void(double now)> start);

@@ -22,6 +22,8 @@ struct LayerTransition {
     double duration = 0.2;
     CGImageRef before;
     CGFloat beforeScale = 1;
+    // The layer's opacity when the picture was taken, before the changes the transition shows.
+    double beforeOpacity = 1;
     CGPoint target;
 
     // Eased progress at `now`, in [0, 1].

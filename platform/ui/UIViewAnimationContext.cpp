@@ -87,6 +87,7 @@ struct Block {
     std::weak_ptr<UIView> transitionView;
     CGImageRef before;
     CGFloat beforeScale = 1;
+    double beforeOpacity = 1;
     std::optional<CGPoint> position;
     std::weak_ptr<NSObject> delegate;
     std::string didStopSelector;
@@ -152,6 +153,7 @@ void startTransition(Block& block) {
     transition->duration = block.settings.duration;
     transition->before = block.before;
     transition->beforeScale = block.beforeScale;
+    transition->beforeOpacity = block.beforeOpacity;
     transition->target = block.position.value_or(view->center());
     std::weak_ptr<CALayer> layer = view->layer();
     layer.lock()->setTransition(transition);
@@ -207,6 +209,7 @@ void setLegacyTransition(int transition, const std::shared_ptr<UIView>& view) {
     block.transitionView = view;
     block.beforeScale = UIGraphicsGetMainScreenScale();
     block.before = renderLayerContent(*view->layer(), block.beforeScale);
+    block.beforeOpacity = view->layer()->committedOpacity();
 }
 
 void setLegacyPosition(CGPoint position) {

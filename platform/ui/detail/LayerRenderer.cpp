@@ -55,7 +55,9 @@ void LayerRenderer::drawLayer(CALayer& layer, const Homography& parentToDevice, 
     const bool transitioning = isTransitioning(layer);
     if ((layer.isHidden() && !transitioning) || target.clip().isEmpty()) return;
     const LayerPresentation presentation = layer.presentation();
-    const double opacity = std::min(presentation.opacity, 1.0);
+    // A transition shows the layer as it was, whatever its opacity has become.
+    const double opacity =
+        std::min(transitioning ? layer.transition()->beforeOpacity : presentation.opacity, 1.0);
     if (!(opacity > 0)) return;
     const Homography layerToParent = placement(presentation);
     const Homography toDevice = parentToDevice * layerToParent;
@@ -146,13 +148,16 @@ void LayerRenderer::drawTransition(CALayer& layer, const LayerPresentation& pres
                                    const Homography& layerToParent, const Homography& toDevice,
                                    double opacity, Surface& target) {
     const LayerTransition& transition = *layer.transition();
-    TransitionFrame frame{
-        presentation.bounds,
-        toDevice,
-        opacity,
-        transition.progressAt(now_),
-        Picture(transition.before),
-        [&] { return layer.isHidden() ? Picture() : Picture(renderContent(layer)); }};
+    TransitionFrame frame{presentation.bounds,
+                          toDevice,
+                          opacity,
+                          transition.progressAt(now_),
+                          Picture(transition.before),
+                          [&] {
+                              const bool invisible =
+                                  layer.isHidden() || !(presentation.opacity > 0);
+                              return invisible ? Picture() : Picture(renderContent(layer));
+                          }};
     switch (transition.kind) {
         case TransitionKind::FlipFromLeft:
         case TransitionKind::FlipFromRight:
