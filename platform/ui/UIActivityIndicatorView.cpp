@@ -56,12 +56,6 @@ UIActivityIndicatorView::UIActivityIndicatorView(UIActivityIndicatorViewStyle st
 
 UIActivityIndicatorView::~UIActivityIndicatorView() = default;
 
-void UIActivityIndicatorView::setActivityIndicatorViewStyle(UIActivityIndicatorViewStyle style) {
-    style_ = style;
-    setBounds({{0, 0}, sizeThatFits(bounds().size)});
-    setNeedsDisplay();
-}
-
 CGSize UIActivityIndicatorView::sizeThatFits(CGSize) const {
     const CGFloat side = lookOf(style_).side;
     return {side, side};

@@ -27,8 +27,6 @@ class UIActivityIndicatorView : public UIView {
     static constexpr double kStepInterval = 1.0 / kSpokeCount;
 
     UIActivityIndicatorViewStyle activityIndicatorViewStyle() const { return style_; }
-    // Resizes the view to the style's size about its centre.
-    void setActivityIndicatorViewStyle(UIActivityIndicatorViewStyle style);
 
     void startAnimating();
     void stopAnimating();
@@ -42,7 +40,7 @@ class UIActivityIndicatorView : public UIView {
 private:
     void step();
 
-    UIActivityIndicatorViewStyle style_;
+    const UIActivityIndicatorViewStyle style_;
     bool hidesWhenStopped_ = true;
     // The spoke drawn brightest, counted clockwise from twelve o'clock.
     int leadingSpoke_ = 0;

@@ -59,7 +59,6 @@ void UISlider::setValue(float value) {
 }
 
 void UISlider::setValue_animated(float value, bool animated) {
-    if (std::isnan(value)) return;
     storeValue(value);
     placeParts(animated);
 }
@@ -79,7 +78,8 @@ void UISlider::setMaximumValue(float maximum) {
 }
 
 void UISlider::storeValue(float value) {
-    value_ = std::clamp(value, minimumValue_, maximumValue_);
+    // NaN comes from code, and from touches on a slider scaled to nothing.
+    if (!std::isnan(value)) value_ = std::clamp(value, minimumValue_, maximumValue_);
 }
 
 // Geometry and parts

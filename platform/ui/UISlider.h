@@ -55,6 +55,7 @@ private:
     void finishTracking();
     // The value whose thumb centre is at `x`.
     float valueForThumbCentre(CGFloat x) const;
+    // Clamped to the range; NaN is ignored.
     void storeValue(float value);
 
     float value_ = 0;

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "platform/foundation/Clock.h"
+#include "platform/foundation/NSRunLoop.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/ui/UIAlertView.h"
@@ -45,6 +46,8 @@ protected:
     ~AlertCommandTest() override {
         for (const auto& alert : UIAlertView::visibleAlerts())
             alert->dismissWithClickedButtonIndex_animated(0, false);
+        // Alerts and the keyboard leave the screen at the end of their animations.
+        NSRunLoop::mainRunLoop().runUntilDate(NSDate::now() + 1);
         UIApplication::sharedApplication().removeWindow(window_.get());
         UIScreen::mainScreen().configure(savedScreen_, savedScale_);
         Clock::setCurrent(std::make_shared<RealClock>());
