@@ -6,9 +6,12 @@
 #include "platform/ui/UIImageView.h"
 #include "platform/ui/UITextView.h"
 #include "tweak/ModuleState.h"
+#include "tweak/hud/ProgressHUD.h"
 #include "tweak/imageView.h"
 
 namespace {
+
+constexpr double kOverlayDuration = 0.7;
 
 // Saves `text` as a new note through the Notes framework's context, found by name. The save is
 // sent through the runtime, where SpringBoard's hook meets it. False when there is no framework
@@ -34,10 +37,15 @@ bool saveToNotes(const std::string& text) {
 
 void imageView::export_(UIGestureRecognizer*) {
     fadeButton(exportButton);
+    hud = ProgressHUD::showHUDAddedTo_animated(view(), true);
+    hud->setMode(ProgressHUDModeText);
     auto textView = moduleState().noteTextView.lock();
     const std::string text = textView ? textView->text() : "";
-    // Saved is said only of a save that worked.
-    if (!text.empty() && saveToNotes(text)) NSLog("SAVED");
+    // "Saved" is said only of a save that worked.
+    const bool saved = !text.empty() && saveToNotes(text);
+    if (saved) NSLog("SAVED");
+    hud->setLabelText(saved ? "Saved" : "Not Saved");
+    hud->hide_afterDelay(true, kOverlayDuration);
 }
 
 void imageView::fadeButton(const std::shared_ptr<UIView>& button) {

@@ -5,6 +5,8 @@
 
 #include "common/SettingsKeys.h"
 #include "platform/foundation/PropertyListFile.h"
+#include "platform/foundation/SystemLog.h"
+#include "platform/notes/NoteContext.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/springboard/SBLockScreenView.h"
 #include "platform/springboard/SpringBoard.h"
@@ -13,6 +15,7 @@
 #include "platform/ui/UIDevice.h"
 #include "platform/ui/UIFont.h"
 #include "platform/ui/UIImageView.h"
+#include "platform/ui/UILabel.h"
 #include "platform/ui/UIScreen.h"
 #include "platform/ui/UITextView.h"
 #include "tests/support/TemporaryDeviceRoot.h"
@@ -53,6 +56,23 @@ protected:
                 return view;
         }
         return nullptr;
+    }
+
+    // The overlays on the note (the tweak's own class, known here only by name), back to front,
+    // by the text of their first line.
+    std::vector<std::string> overlayTexts(const std::shared_ptr<UIView>& noteView) const {
+        std::vector<std::string> texts;
+        for (const auto& view : noteView->subviews()) {
+            if (!view->isKindOfClass(objc_getClass("ProgressHUD"))) continue;
+            for (const auto& part : view->subviews()) {
+                if (auto label = std::dynamic_pointer_cast<UILabel>(part);
+                    label && !label->text().empty()) {
+                    texts.push_back(label->text());
+                    break;
+                }
+            }
+        }
+        return texts;
     }
 
     std::optional<PlistDictionary> preferences() const {
@@ -118,4 +138,35 @@ TEST_F(LockScreenNoteTest, TypedTextIsSavedWhenTheKeyboardButtonEndsEditing) {
     EXPECT_FALSE(saved->at(Settings::Key::hidden).boolValue());
     EXPECT_EQ(saved->at(Settings::Key::x).floatValue(), 320);
     EXPECT_EQ(saved->at(Settings::Key::y).floatValue(), 100);
+}
+
+TEST_F(LockScreenNoteTest, ExportSavesANoteAndSaysSoOnlyWhenTheSaveWorked) {
+    boot({320, 568}, "7.0.4");
+    auto noteView = note();
+    ASSERT_NE(noteView, nullptr);
+    tap({20, 385});  // the export button at (0, 265) in the note
+    EXPECT_EQ(overlayTexts(noteView), std::vector<std::string>{"Not Saved"})
+        << "an empty note is not exported";
+    EXPECT_TRUE(NoteContext::allNotes()->empty());
+
+    advance(1);  // the overlay takes touches until it has gone
+    std::static_pointer_cast<UITextView>(noteView->subviews()[3])->setText("milk");
+    SystemLogCapture log;
+    tap({20, 385});
+    EXPECT_EQ(overlayTexts(noteView).back(), "Saved");
+    EXPECT_EQ(log.count("SAVED"), 1u);
+    auto notes = NoteContext::allNotes();
+    ASSERT_EQ(notes->size(), 1u);
+    EXPECT_EQ((*notes)[0].content, "milk");
+    EXPECT_EQ((*notes)[0].title, "Plakko Note");
+    EXPECT_EQ((*notes)[0].guid, "new-note");
+
+    // A store that can't be written: the note says so instead of claiming success.
+    std::filesystem::remove(root_ / NoteContext::kDatabasePath);
+    std::filesystem::create_directories(root_ / NoteContext::kDatabasePath);
+    advance(1);
+    tap({20, 385});
+    EXPECT_EQ(overlayTexts(noteView), (std::vector<std::string>{"Not Saved", "Saved", "Not Saved"}))
+        << "each export adds an overlay";
+    EXPECT_EQ(log.count("SAVED"), 1u);
 }
