@@ -11,3 +11,10 @@ std::filesystem::path defaultDeviceRoot() {
     return std::filesystem::path(home != nullptr && *home != '\0' ? home : ".") / ".local" /
            "share" / "plakko" / "device";
 }
+
+std::filesystem::path takeRootOption(std::vector<std::string>& args) {
+    if (args.size() < 2 || args[0] != "--root") return defaultDeviceRoot();
+    std::filesystem::path root = args[1];
+    args.erase(args.begin(), args.begin() + 2);
+    return root;
+}

@@ -23,11 +23,7 @@ void printNote(const StoredNote& note, std::ostream& out) {
 int runNotesCommand(const std::vector<std::string>& arguments, std::ostream& out,
                     std::ostream& err) {
     std::vector<std::string> args = arguments;
-    std::filesystem::path root = defaultDeviceRoot();
-    if (args.size() >= 2 && args[0] == "--root") {
-        root = args[1];
-        args.erase(args.begin(), args.begin() + 2);
-    }
+    const std::filesystem::path root = takeRootOption(args);
     if (args != std::vector<std::string>{"list"}) {
         err << kUsage;
         return 2;
