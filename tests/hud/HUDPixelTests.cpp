@@ -110,31 +110,6 @@ TEST(RoundProgressDrawingTest, AHalfRingStrokesTheRightHalfOverTheFaintRing) {
                          {18.5, 18.5, 0}});
 }
 
-TEST(ProgressViewRedisplayTest, OnlyObservedPropertiesRedraw) {
-    auto bar = std::make_shared<BarProgressView>();
-    auto round = std::make_shared<RoundProgressView>();
-    const auto changes = std::initializer_list<std::function<void()>>{
-        [&] { bar->setProgress(0.5f); },
-        [&] { bar->setLineColor(UIColor::redColor()); },
-        [&] { bar->setProgressColor(UIColor::redColor()); },
-        [&] { bar->setProgressRemainingColor(UIColor::redColor()); },
-        [&] { round->setProgress(0.5f); },
-        [&] { round->setAnnular(true); },
-        [&] { round->setProgressTintColor(UIColor::redColor()); },
-        [&] { round->setBackgroundTintColor(UIColor::redColor()); },
-    };
-    for (const auto& change : changes) {
-        drawingOf(*bar);
-        drawingOf(*round);
-        change();
-        EXPECT_TRUE(bar->layer()->needsDisplay() || round->layer()->needsDisplay());
-    }
-    drawingOf(*bar);
-    bar->setTag(7);
-    bar->setCenter({50, 50});
-    EXPECT_FALSE(bar->layer()->needsDisplay());
-}
-
 class HUDBoxDrawingTest : public HUDTest {
 protected:
     // A text-only HUD reading "Saved", laid out, with the box's rectangle.

@@ -15,11 +15,16 @@
 
 namespace {
 
-// The target of a selector task: "work:" notes where it ran and what it was given.
-class TaskTarget : public NSObject {
-    RUNTIME_CLASS(TaskTarget)
+// What a selector task saw; kept apart from the target, which the HUD lets go of.
+struct TaskRecord {
     std::atomic<bool> ranOffMain{false};
     std::atomic<const NSObject*> argument{nullptr};
+};
+
+// "work:" writes down where it ran and what it was given; "count:" takes the wrong argument.
+class TaskTarget : public NSObject {
+    RUNTIME_CLASS(TaskTarget)
+    std::shared_ptr<TaskRecord> record = std::make_shared<TaskRecord>();
 };
 
 Class TaskTarget::classObject() {
@@ -27,9 +32,9 @@ Class TaskTarget::classObject() {
         defineClass<TaskTarget>("HUDTaskTarget", NSObject::classObject(), [](RuntimeClass& c) {
             c.addMethod(
                 "work:", +[](id self, SEL, NSObject* object) {
-                    auto& target = *static_cast<TaskTarget*>(self);
-                    target.ranOffMain = !NSThread::isMainThread();
-                    target.argument = object;
+                    TaskRecord& record = *static_cast<TaskTarget*>(self)->record;
+                    record.ranOffMain = !NSThread::isMainThread();
+                    record.argument = object;
                 });
             c.addMethod(
                 "count:", +[](id, SEL, int) {});
@@ -37,15 +42,14 @@ Class TaskTarget::classObject() {
     return cls;
 }
 
-// Notes the thread it is destroyed on: a HUD takes its custom view with it.
+// Notes whether it was destroyed on the main thread: a HUD takes its custom view with it.
 class DestructionWitness : public UIView {
 public:
-    explicit DestructionWitness(std::atomic<int>* destroyedOnMain)
-        : destroyedOnMain_(destroyedOnMain) {}
-    ~DestructionWitness() override { *destroyedOnMain_ = NSThread::isMainThread() ? 1 : 0; }
+    explicit DestructionWitness(std::atomic<int>* onMain) : onMain_(onMain) {}
+    ~DestructionWitness() override { *onMain_ = NSThread::isMainThread() ? 1 : 0; }
 
 private:
-    std::atomic<int>* destroyedOnMain_;
+    std::atomic<int>* onMain_;
 };
 
 using HUDTaskTest = HUDTest;
@@ -59,54 +63,39 @@ std::shared_ptr<UILabel> labelOf(const ProgressHUD& hud) {
 TEST_F(HUDTaskTest, ASelectorTaskRunsOnItsOwnThreadThenTheHUDHidesAndLetsGoOfIt) {
     auto target = std::make_shared<TaskTarget>();
     auto argument = std::make_shared<NSObject>();
+    const auto record = target->record;
+    const NSObject* const given = argument.get();
     const std::weak_ptr<NSObject> weakTarget = target, weakArgument = argument;
-    auto hud = ProgressHUD::initWithView(host_);
-    host_->addSubview(hud);
+    auto hud = ProgressHUD::showHUDAddedTo_animated(host_, false);
     hud->setRemoveFromSuperViewOnHide(true);
     hud->setDelegate(recorder_);
 
     hud->showWhileExecuting_onTarget_withObject_animated("work:", std::move(target),
                                                          std::move(argument), false);
     EXPECT_TRUE(hud->taskInProgress());
-    EXPECT_EQ(hud->alpha(), 1);
     runUntil([&] { return !recorder_->hidden.empty(); });
-
+    EXPECT_TRUE(record->ranOffMain);
+    EXPECT_EQ(record->argument.load(), given);
     EXPECT_FALSE(hud->taskInProgress());
     EXPECT_FALSE(hud->superview());
-    EXPECT_TRUE(weakTarget.expired()) << "the target is released when the task is over";
+    EXPECT_TRUE(weakTarget.expired()) << "the target is let go of when the task is over";
     EXPECT_TRUE(weakArgument.expired());
-}
-
-TEST_F(HUDTaskTest, TheTargetSeesItsArgumentOffTheMainThread) {
-    auto target = std::make_shared<TaskTarget>();
-    auto argument = std::make_shared<NSObject>();
-    auto hud = ProgressHUD::showHUDAddedTo_animated(host_, false);
-    hud->setDelegate(recorder_);
-    hud->showWhileExecuting_onTarget_withObject_animated("work:", target, argument, false);
-    runUntil([&] { return !recorder_->hidden.empty(); });
-    EXPECT_TRUE(target->ranOffMain);
-    EXPECT_EQ(target->argument.load(), argument.get());
 }
 
 TEST_F(HUDTaskTest, ASelectorTheTargetCannotTakeIsRefusedBeforeAnythingStarts) {
     auto hud = ProgressHUD::showHUDAddedTo_animated(host_, false);
     auto target = std::make_shared<TaskTarget>();
-    EXPECT_THROW(
-        hud->showWhileExecuting_onTarget_withObject_animated("missing:", target, nullptr, false),
-        AssertionFailure);
-    EXPECT_THROW(
-        hud->showWhileExecuting_onTarget_withObject_animated("count:", target, nullptr, false),
-        AssertionFailure)
-        << "answered, but with another signature";
-    EXPECT_THROW(
-        hud->showWhileExecuting_onTarget_withObject_animated(nullptr, target, nullptr, false),
-        AssertionFailure);
+    for (SEL wrong : {"missing:", "count:", static_cast<SEL>(nullptr)}) {
+        EXPECT_THROW(
+            hud->showWhileExecuting_onTarget_withObject_animated(wrong, target, nullptr, false),
+            AssertionFailure);
+    }
     EXPECT_FALSE(hud->taskInProgress());
 
     hud->setDelegate(recorder_);
     hud->showWhileExecuting_onTarget_withObject_animated("work:", nullptr, nullptr, false);
     runUntil([&] { return !recorder_->hidden.empty(); });
-    EXPECT_EQ(hud->alpha(), 0) << "a task without a target runs nothing and hides";
+    EXPECT_EQ(hud->alpha(), 0) << "without a target nothing runs, and the HUD hides";
 }
 
 TEST_F(HUDTaskTest, ABlockTaskOutlastingTheGraceTimeShowsTheHUDAndCompletesAfterTheHide) {
@@ -128,7 +117,6 @@ TEST_F(HUDTaskTest, ABlockTaskOutlastingTheGraceTimeShowsTheHUDAndCompletesAfter
             ++completions;
             completedOnMain = NSThread::isMainThread();
         });
-    EXPECT_EQ(hud->alpha(), 0);
     advance(0.6);
     EXPECT_EQ(hud->alpha(), 1) << "the task was still running when the grace time ran out";
 
@@ -153,8 +141,7 @@ TEST_F(HUDTaskTest, ATaskEndingWithinTheGraceTimeNeverShowsTheHUDButFinishesIt) 
     runUntil([&] { return !hud->taskInProgress(); });
     EXPECT_EQ(completions, 1) << "hidden at once: it was never shown";
     EXPECT_EQ(recorder_->hidden.size(), 1u);
-    EXPECT_TRUE(hud->layer()->animationKeys().empty())
-        << ::testing::PrintToString(hud->layer()->animationKeys());
+    EXPECT_TRUE(hud->layer()->animationKeys().empty());
     advance(1);
     EXPECT_EQ(hud->alpha(), 0);
 }
@@ -195,7 +182,7 @@ TEST_F(HUDTaskTest, AHUDOnlyItsTaskKeepsIsLetGoOfOnTheMainThread) {
     EXPECT_EQ(destroyedOnMain, 1);
 }
 
-TEST_F(HUDTaskTest, ProgressFromAnotherThreadRedrawsTheIndicatorWithoutRelayout) {
+TEST_F(HUDTaskTest, ChangesFromAnotherThreadReachTheDisplayOnTheMainThread) {
     auto hud = ProgressHUD::showHUDAddedTo_animated(host_, false);
     hud->setMode(ProgressHUDModePie);
     const auto round = std::dynamic_pointer_cast<RoundProgressView>(hud->indicator());
@@ -209,7 +196,7 @@ TEST_F(HUDTaskTest, ProgressFromAnotherThreadRedrawsTheIndicatorWithoutRelayout)
     endTurn();
     EXPECT_EQ(round->progress(), 0.6f);
     EXPECT_TRUE(round->layer()->needsDisplay());
-    EXPECT_FALSE(hud->layer()->needsLayout());
+    EXPECT_FALSE(hud->layer()->needsLayout()) << "progress alone lays nothing out";
     EXPECT_FALSE(hud->layer()->needsDisplay());
 
     std::thread([&] {
@@ -224,9 +211,8 @@ TEST_F(HUDTaskTest, ProgressFromAnotherThreadRedrawsTheIndicatorWithoutRelayout)
     EXPECT_TRUE(hud->layer()->needsDisplay());
 }
 
-TEST_F(HUDTaskTest, ATaskMaySetEveryPropertyWhileTheMainThreadDraws) {
+TEST_F(HUDTaskTest, ATaskMaySetAnyPropertyWhileTheMainThreadLaysOutAndDraws) {
     auto hud = ProgressHUD::showHUDAddedTo_animated(host_, false);
-    hud->setMode(ProgressHUDModeBar);
     hud->setDelegate(recorder_);
     hud->showAnimated_whileExecutingBlock(false, [raw = hud.get()] {
         for (int i = 0; i <= 100; ++i) {
@@ -243,6 +229,5 @@ TEST_F(HUDTaskTest, ATaskMaySetEveryPropertyWhileTheMainThreadDraws) {
         hud->layer()->backingImage();
         return !recorder_->hidden.empty();
     });
-    endTurn();
-    EXPECT_EQ(labelOf(*hud)->text(), "Step 100");
+    EXPECT_EQ(labelOf(*hud)->text(), "Step 100") << "every change came before the clean-up";
 }

@@ -61,7 +61,7 @@ class ProgressHUD : public UIView, public KeyValueObservable {
     static std::shared_ptr<ProgressHUD> initWithView(const std::shared_ptr<UIView>& view);
     static std::shared_ptr<ProgressHUD> initWithWindow(const std::shared_ptr<UIWindow>& window);
 
-    // The HUDs among a view's subviews: instances of ProgressHUD or of a subclass.
+    // Class operations; a view's HUDs are those of its subviews that are ProgressHUDs.
     // Adds a new HUD as the view's topmost subview and shows it; the view owns it.
     static std::shared_ptr<ProgressHUD> showHUDAddedTo_animated(const std::shared_ptr<UIView>& view,
                                                                 bool animated);
