@@ -5,7 +5,7 @@
 
 // A fresh device root folder for one test, set as the process's device root and removed after.
 class TemporaryDeviceRoot {
-  public:
+public:
     TemporaryDeviceRoot();
     ~TemporaryDeviceRoot();
     TemporaryDeviceRoot(const TemporaryDeviceRoot&) = delete;
@@ -15,6 +15,6 @@ class TemporaryDeviceRoot {
     // The host path of a device path.
     std::filesystem::path operator/(const std::string& devicePath) const;
 
-  private:
+private:
     std::filesystem::path path_;
 };
