@@ -287,6 +287,7 @@ void CALayer::didChangeValue(std::string_view key, const AnimatableValue& oldVal
     std::shared_ptr<CAAnimation> animation = action.animation;
     if (action.action == CALayerDelegate::Action::None) return;
     if (action.action == CALayerDelegate::Action::Default) {
+        if (!animatesImplicitly_) return;
         auto implicit = CABasicAnimation::animationWithKeyPath(std::string(key));
         implicit->setDuration(CATransaction::animationDuration());
         implicit->setFromValue(presentationValue(key, oldValue));

@@ -100,6 +100,9 @@ public:
     void setShadowRadius(CGFloat radius);
     bool isOpaque() const { return opaque_; }
     void setOpaque(bool opaque);
+    // A view's layer never animates on its own: only its view (through the delegate) decides,
+    // also before the view has become the delegate.
+    void setAnimatesImplicitly(bool animates) { animatesImplicitly_ = animates; }
     bool needsDisplayOnBoundsChange() const { return needsDisplayOnBoundsChange_; }
     void setNeedsDisplayOnBoundsChange(bool needs) { needsDisplayOnBoundsChange_ = needs; }
 
@@ -178,6 +181,7 @@ private:
     CGFloat shadowRadius_ = 3;
     bool opaque_ = false;
     bool needsDisplayOnBoundsChange_ = false;
+    bool animatesImplicitly_ = true;
 
     std::vector<std::shared_ptr<CALayer>> sublayers_;
     std::weak_ptr<CALayer> superlayer_;

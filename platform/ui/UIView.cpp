@@ -4,7 +4,6 @@
 
 #include "platform/graphics/UIColor.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/CATransaction.h"
 #include "platform/ui/UIGestureRecognizer.h"
 #include "platform/ui/UIViewAnimationContext.h"
 #include "platform/ui/UIWindow.h"
@@ -25,14 +24,12 @@ Class UIView::classObject() {
     return cls;
 }
 
-UIView::UIView() : layer_(CALayer::layer()) {}
+UIView::UIView() : layer_(CALayer::layer()) {
+    layer_->setAnimatesImplicitly(false);
+}
 
 UIView::UIView(CGRect frame) : UIView() {
-    // The layer has no delegate yet, so it would animate its first frame as a lone layer does.
-    CATransaction::begin();
-    CATransaction::setDisableActions(true);
     layer_->setFrame(frame);
-    CATransaction::commit();
 }
 
 UIView::~UIView() {
