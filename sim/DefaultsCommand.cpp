@@ -55,8 +55,7 @@ std::optional<PlistDictionary> readDomain(const std::string& domain) {
 
 PlistDictionary existingDomain(const std::string& domain) {
     auto values = readDomain(domain);
-    if (!values)
-        throw Failure{1, "Domain " + domain + " does not exist"};
+    if (!values) throw Failure{1, "Domain " + domain + " does not exist"};
     return *values;
 }
 
@@ -78,12 +77,10 @@ std::optional<Number> parseWhole(const std::string& text) {
 PlistValue parseValue(const std::string& type, const std::string& text) {
     if (type == "-bool") {
         for (const char* yes : {"true", "yes", "1"}) {
-            if (strcasecmp(text.c_str(), yes) == 0)
-                return PlistValue::boolean(true);
+            if (strcasecmp(text.c_str(), yes) == 0) return PlistValue::boolean(true);
         }
         for (const char* no : {"false", "no", "0"}) {
-            if (strcasecmp(text.c_str(), no) == 0)
-                return PlistValue::boolean(false);
+            if (strcasecmp(text.c_str(), no) == 0) return PlistValue::boolean(false);
         }
         throw Failure{1, "\"" + text + "\" is not a boolean (true or false)"};
     }
@@ -97,12 +94,10 @@ PlistValue parseValue(const std::string& type, const std::string& text) {
     }
     if (type == "-int") {
         auto value = parseWhole<std::int64_t>(text);
-        if (!value)
-            throw Failure{1, "\"" + text + "\" is not a whole number"};
+        if (!value) throw Failure{1, "\"" + text + "\" is not a whole number"};
         return PlistValue::integer(*value);
     }
-    if (type == "-string")
-        return PlistValue::string(text);
+    if (type == "-string") return PlistValue::string(text);
     throw Failure{2, "unknown value type " + type};
 }
 
@@ -111,8 +106,7 @@ int read(const std::vector<std::string>& args, std::ostream& out) {
         PlistDictionary all;
         for (const std::string& name :
              NSFileManager::defaultManager().contentsOfDirectoryAtPath(kPreferencesFolder)) {
-            if (!name.ends_with(kPlistSuffix) || name.size() == sizeof kPlistSuffix - 1)
-                continue;
+            if (!name.ends_with(kPlistSuffix) || name.size() == sizeof kPlistSuffix - 1) continue;
             std::string domain = name.substr(0, name.size() - (sizeof kPlistSuffix - 1));
             if (CFPreferencesIsValidDomain(domain))
                 all.emplace(domain, PlistValue::dictionary(existingDomain(domain)));
@@ -137,8 +131,7 @@ int read(const std::vector<std::string>& args, std::ostream& out) {
 int write(const std::vector<std::string>& args) {
     const std::string& domain = args[0];
     const std::string& key = args[1];
-    if (key.empty())
-        throw Failure{1, "a key can't be empty"};
+    if (key.empty()) throw Failure{1, "a key can't be empty"};
     PlistValue value = parseValue(args[2], args[3]);
     requireValidName(domain);
     CFPreferencesSetValue(key, value, domain, kCFPreferencesCurrentUser, kCFPreferencesAnyHost);
@@ -188,15 +181,12 @@ int runDefaultsCommand(const std::vector<std::string>& arguments, std::ostream& 
     }
     DeviceRoot::setPath(root);
     try {
-        if (verb == "read")
-            return read(args, out);
-        if (verb == "write")
-            return write(args);
+        if (verb == "read") return read(args, out);
+        if (verb == "write") return write(args);
         return remove(args, out);
     } catch (const Failure& failure) {
         err << "defaults: " << failure.message << "\n";
-        if (failure.status == 2)
-            err << kUsage;
+        if (failure.status == 2) err << kUsage;
         return failure.status;
     }
 }

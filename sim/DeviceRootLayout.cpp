@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/foundation/DeviceRoot.h"
+#include "platform/springboard/TweakLoader.h"
 
 namespace {
 
@@ -14,6 +15,12 @@ constexpr const char* kSystemFolders[] = {
     "/var/mobile/Library/Preferences",
     "/var/mobile/Library/Notes",
 };
+
+constexpr const char* kConverganceFiles[] = {"Convergance.dylib", "Convergance.plist"};
+
+std::filesystem::path installedTweakFile(const std::string& name) {
+    return DeviceRoot::resolve(std::string(TweakLoader::kFolder) + "/" + name);
+}
 
 }  // namespace
 
@@ -39,4 +46,26 @@ void installDeliverables() {
     if (error)
         throw std::runtime_error(std::string("can't install Plakko into the device: ") +
                                  error.message());
+}
+
+void setConverganceInstalled(bool installed) {
+    const std::filesystem::path built = std::filesystem::path(PLAKKO_BUILT_CONVERGANCE) /
+                                        std::filesystem::path(TweakLoader::kFolder).relative_path();
+    for (const char* name : kConverganceFiles) {
+        std::error_code error;
+        if (installed) {
+            std::filesystem::copy_file(built / name, installedTweakFile(name),
+                                       std::filesystem::copy_options::overwrite_existing, error);
+        } else {
+            std::filesystem::remove(installedTweakFile(name), error);
+        }
+        if (error) {
+            throw std::runtime_error(std::string("can't ") + (installed ? "install " : "remove ") +
+                                     name + ": " + error.message());
+        }
+    }
+}
+
+bool isConverganceInstalled() {
+    return std::filesystem::exists(installedTweakFile(kConverganceFiles[0]));
 }

@@ -10,3 +10,9 @@ void prepareDeviceRoot(const std::filesystem::path& hostFolder);
 // Copies the deliverables the build made (the tweak library with its filter, the settings
 // bundle and its images) into the device root, replacing older copies.
 void installDeliverables();
+
+// Installs or removes the stand-in for Convergance, another developer's lock-screen tweak, as its
+// package would: its library and filter go into the tweaks folder, or leave it. SpringBoard loads
+// it at its next start. Throws std::runtime_error saying what failed.
+void setConverganceInstalled(bool installed);
+bool isConverganceInstalled();

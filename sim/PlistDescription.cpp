@@ -10,20 +10,17 @@ namespace {
 constexpr char kIndent[] = "    ";
 
 bool needsQuotes(const std::string& text) {
-    if (text.empty())
-        return true;
+    if (text.empty()) return true;
     for (char c : text) {
         bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                      c == '_' || c == '.';
-        if (!plain)
-            return true;
+        if (!plain) return true;
     }
     return false;
 }
 
 std::string quoted(const std::string& text) {
-    if (!needsQuotes(text))
-        return text;
+    if (!needsQuotes(text)) return text;
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
@@ -56,13 +53,11 @@ std::string shortestReal(const PlistValue::Real& real) {
     return std::string(buffer, result.ptr);
 }
 
-
 std::string dataText(const PlistValue::Data& bytes) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string out = "<";
     for (size_t i = 0; i < bytes.size(); ++i) {
-        if (i > 0 && i % 4 == 0)
-            out += ' ';
+        if (i > 0 && i % 4 == 0) out += ' ';
         out += kHex[bytes[i] >> 4];
         out += kHex[bytes[i] & 0xf];
     }
@@ -122,7 +117,6 @@ std::string describePlist(const PlistValue& value) {
 }
 
 std::string describeTopLevelValue(const PlistValue& value) {
-    if (const std::string* text = value.asString())
-        return *text;
+    if (const std::string* text = value.asString()) return *text;
     return describePlist(value);
 }

@@ -3,6 +3,7 @@
 #include "sim/AlertCommands.h"
 #include "sim/CaptureCommands.h"
 #include "sim/ClockCommands.h"
+#include "sim/DeviceCommands.h"
 #include "sim/RotationCommands.h"
 #include "sim/TextCommands.h"
 #include "sim/TouchCommands.h"
@@ -10,6 +11,7 @@
 ScriptCommandTable scriptCommands() {
     ScriptCommandTable commands;
     addClockCommands(commands);
+    addDeviceCommands(commands);
     addCaptureCommands(commands);
     addTouchCommands(commands);
     addRotationCommands(commands);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sim/ScriptCommandTable.h"
+#include "sim/ScriptContext.h"
 #include "sim/ScriptError.h"
 
 namespace {
@@ -71,8 +72,9 @@ ScriptError atLine(const std::string& scriptName, size_t lineNumber, const Scrip
 
 }  // namespace
 
-void runScript(std::istream& script, const std::string& scriptName,
-               const ScriptCommandTable& commands, ScriptContext& context) {
+std::optional<size_t> runScript(std::istream& script, const std::string& scriptName,
+                                const ScriptCommandTable& commands, ScriptContext& context,
+                                size_t firstLine) {
     std::vector<Step> steps;
     std::string line;
     for (size_t lineNumber = 1; std::getline(script, line); ++lineNumber) {
@@ -85,10 +87,13 @@ void runScript(std::istream& script, const std::string& scriptName,
     }
     if (script.bad()) throw ScriptError(scriptName + ": can't be read");
     for (const Step& step : steps) {
+        if (step.lineNumber < firstLine) continue;
         try {
             step.command->handler(step.arguments, context);
         } catch (const ScriptError& error) {
             throw atLine(scriptName, step.lineNumber, error);
         }
+        if (context.restartRequested) return step.lineNumber + 1;
     }
+    return std::nullopt;
 }

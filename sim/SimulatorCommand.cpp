@@ -6,9 +6,11 @@
 #include <sstream>
 
 #include "platform/foundation/Clock.h"
+#include "platform/foundation/NSRunLoop.h"
 #include "platform/springboard/SpringBoard.h"
 #include "sim/DeviceRootLayout.h"
 #include "sim/DeviceScreen.h"
+#include "sim/Respring.h"
 #include "sim/SampleScene.h"
 #include "sim/ScriptCommands.h"
 #include "sim/ScriptContext.h"
@@ -38,77 +40,110 @@ std::optional<std::string> missingDisplay() {
 }
 
 // Starts what the device runs; the sample scene is on screen while the returned object lives.
-std::shared_ptr<SampleScene> startScene(SimulatorOptions::Scene scene) {
-    if (scene == SimulatorOptions::Scene::Sample) return SampleScene::show();
+std::shared_ptr<SampleScene> startScene(const SimulatorOptions& options) {
+    if (options.scene == SimulatorOptions::Scene::Sample) return SampleScene::show();
     installDeliverables();
+    if (options.convergance) setConverganceInstalled(*options.convergance);
     SpringBoard::shared().boot();
     return nullptr;
 }
 
-// The device on virtual time, driven by `script`; relative file names go to `folder`.
-void runHeadless(SimulatorOptions::Scene sceneKind, std::istream& script,
-                 const std::string& scriptName, const std::filesystem::path& folder) {
+// The device on virtual time, driven by `script`; relative file names go to `folder`. Gives the
+// point to go on from when the script asked for a respring.
+std::optional<ResumePoint> runHeadless(const SimulatorOptions& options, const ResumePoint& script,
+                                       const std::filesystem::path& folder) {
     Clock::setCurrent(std::make_shared<VirtualClock>());
-    const auto scene = startScene(sceneKind);
+    const auto scene = startScene(options);
     DeviceScreen screen;
     ScriptContext context{screen, folder};
-    runScript(script, scriptName, scriptCommands(), context);
+    std::istringstream lines(script.scriptText);
+    const auto next = runScript(lines, script.scriptName, scriptCommands(), context, script.line);
+    if (!next) return std::nullopt;
+    return ResumePoint{script.scriptName, script.scriptText, *next};
 }
 
-void runScriptNamed(SimulatorOptions::Scene scene, const std::string& name, std::istream& in) {
-    if (name == "-") {
-        runHeadless(scene, in, kStandardInputName, {});
-        return;
-    }
-    std::ifstream file(name);
-    if (!file) throw std::runtime_error("can't read the script " + name);
-    runHeadless(scene, file, name, {});
+std::string readAll(std::istream& in, const std::string& name) {
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) throw std::runtime_error("can't read the script " + name);
+    return text.str();
 }
 
-void runTour(SimulatorOptions::Scene scene, const std::string& why, std::ostream& out) {
+// The script to run, from its file, standard input or the resume file of a respring.
+ResumePoint scriptToRun(const SimulatorOptions& options, std::istream& in) {
+    if (options.resume) return takeResumeFile(*options.resume);
+    if (*options.script == "-") return {kStandardInputName, readAll(in, kStandardInputName)};
+    std::ifstream file(*options.script);
+    if (!file) throw std::runtime_error("can't read the script " + *options.script);
+    return {*options.script, readAll(file, *options.script)};
+}
+
+std::optional<ResumePoint> runTour(const SimulatorOptions& options, const std::string& why,
+                                   std::ostream& out) {
     const std::filesystem::path folder = std::filesystem::absolute(kTourFolder);
     out << "plakko-sim: " << why << "; running the built-in tour headless into " << folder.string()
         << "/\n";
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) throw std::runtime_error("can't create " + folder.string() + ": " + error.message());
-    std::istringstream script(kTourScript);
-    runHeadless(scene, script, "tour", folder);
+    return runHeadless(options, {"tour", kTourScript}, folder);
 }
 
-void runInteractive(const SimulatorOptions& options, std::ostream& out) {
+// What a run asks for at its end: nothing, or a respring (with the point a headless script goes
+// on from).
+struct Ending {
+    bool respring = false;
+    std::optional<ResumePoint> resume;
+};
+
+Ending afterHeadless(std::optional<ResumePoint> resume) {
+    return {resume.has_value(), std::move(resume)};
+}
+
+Ending runInteractive(const SimulatorOptions& options, std::ostream& out) {
     DeviceScreen screen;
     std::unique_ptr<SimulatorWindow> window;
     try {
         window = std::make_unique<SimulatorWindow>(
             screen, "Plakko — " + options.device.displayName + ", iOS " + options.systemVersion);
     } catch (const std::runtime_error& error) {
-        runTour(options.scene, std::string("no display available (") + error.what() + ")", out);
-        return;
+        return afterHeadless(
+            runTour(options, std::string("no display available (") + error.what() + ")", out));
     }
     Clock::setCurrent(std::make_shared<RealClock>());
-    const auto scene = startScene(options.scene);
+    const auto scene = startScene(options);
     window->run();
+    return {window->respringRequested(), std::nullopt};
 }
 
-void run(const SimulatorOptions& options, std::istream& in, std::ostream& out) {
+Ending run(const SimulatorOptions& options, std::istream& in, std::ostream& out) {
     prepareDeviceRoot(options.root);
     options.device.apply(options.systemVersion);
-    if (options.script) {
-        runScriptNamed(options.scene, *options.script, in);
-    } else if (options.headless) {
-        runTour(options.scene, "no script given", out);
-    } else if (auto missing = missingDisplay()) {
-        runTour(options.scene, "no display available (" + *missing + ")", out);
-    } else {
-        runInteractive(options, out);
+    if (options.script || options.resume) {
+        return afterHeadless(runHeadless(options, scriptToRun(options, in), {}));
     }
+    if (options.headless) return afterHeadless(runTour(options, "no script given", out));
+    if (auto missing = missingDisplay()) {
+        return afterHeadless(runTour(options, "no display available (" + *missing + ")", out));
+    }
+    return runInteractive(options, out);
+}
+
+// Lets the work of the last moment (preference writes at the end of the run loop's turn) finish,
+// then starts the process again.
+void respring(const std::vector<std::string>& arguments, const Ending& ending,
+              const RestartProcess& restart) {
+    if (!restart) throw std::runtime_error("a respring needs plakko-sim's own process");
+    NSRunLoop::mainRunLoop().runOneTurn();
+    std::optional<std::filesystem::path> resumeFile;
+    if (ending.resume) resumeFile = writeResumeFile(*ending.resume);
+    restart(restartArguments(arguments, resumeFile));
 }
 
 }  // namespace
 
 int runSimulator(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                 std::ostream& err) {
+                 std::ostream& err, const RestartProcess& restart) {
     std::optional<SimulatorOptions> options;
     try {
         options = SimulatorOptions::parse(arguments);
@@ -117,7 +152,8 @@ int runSimulator(const std::vector<std::string>& arguments, std::istream& in, st
         return 2;
     }
     try {
-        run(*options, in, out);
+        const Ending ending = run(*options, in, out);
+        if (ending.respring) respring(arguments, ending, restart);
         return 0;
     } catch (const ScriptError& error) {
         err << error.what() << "\n";

@@ -1,14 +1,22 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
-// plakko-sim [--device NAME] [--ios VERSION] [--root DIR] [--headless] [--script FILE|-]
+// Starts the simulator's process again with these arguments, in place of the running one (it
+// doesn't return when it works); throws std::runtime_error when it can't.
+using RestartProcess = std::function<void(const std::vector<std::string>& arguments)>;
+
+// plakko-sim [--device NAME] [--ios VERSION] [--root DIR] [--scene NAME] [--headless]
+//            [--script FILE|-] [--convergance on|off]
 //
 // Runs the simulated device: in a window when a display is available; headless on virtual time
 // with --headless or --script, driven by the script (read from `in` for "-") or, without one,
 // through the built-in tour; and through the tour, after saying so, when no window can be opened.
-// Gives the exit status: 0 done, 1 failed (the reason on `err`), 2 bad usage.
+// A respring restarts the process with `restart`; without one (a caller that isn't plakko-sim's
+// own process) a respring fails. Gives the exit status: 0 done, 1 failed (the reason on `err`),
+// 2 bad usage.
 int runSimulator(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                 std::ostream& err);
+                 std::ostream& err, const RestartProcess& restart = {});

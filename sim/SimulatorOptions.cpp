@@ -27,7 +27,8 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
             continue;
         }
         if (option != "--device" && option != "--ios" && option != "--root" &&
-            option != "--script" && option != "--scene") {
+            option != "--script" && option != "--scene" && option != "--convergance" &&
+            option != "--resume") {
             throw std::invalid_argument("unknown option \"" + option + "\"");
         }
         if (i + 1 == arguments.size()) throw std::invalid_argument(option + " needs a value");
@@ -54,6 +55,13 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
         } else if (option == "--root") {
             if (value.empty()) throw std::invalid_argument("--root needs a folder");
             options.root = value;
+        } else if (option == "--convergance") {
+            if (value != "on" && value != "off")
+                throw std::invalid_argument("--convergance takes on or off, not \"" + value + "\"");
+            options.convergance = value == "on";
+        } else if (option == "--resume") {
+            options.resume = value;
+            options.headless = true;
         } else {
             options.script = value;
             options.headless = true;
@@ -65,5 +73,6 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
 std::string SimulatorOptions::usage() {
     return "usage: plakko-sim [--device " + DeviceProfile::names() +
            "] [--ios VERSION] [--root DIR]\n"
-           "                  [--scene springboard|sample] [--headless] [--script FILE|-]\n";
+           "                  [--scene springboard|sample] [--headless] [--script FILE|-]\n"
+           "                  [--convergance on|off]\n";
 }

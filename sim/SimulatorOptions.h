@@ -9,9 +9,11 @@
 
 // How plakko-sim runs the simulated device, from its command line:
 //   [--device NAME] [--ios VERSION] [--root DIR] [--scene springboard|sample] [--headless]
-//   [--script FILE|-]
+//   [--script FILE|-] [--convergance on|off]
 // A script implies headless; "-" reads it from standard input. The scene is what the device
 // runs: SpringBoard with the installed tweaks (the default), or a sample scene of views.
+// --convergance installs or removes the other lock-screen tweak before SpringBoard starts.
+// --resume FILE is how a respring goes on with a headless script in the restarted process.
 struct SimulatorOptions {
     enum class Scene { SpringBoard, Sample };
 
@@ -24,6 +26,8 @@ struct SimulatorOptions {
     Scene scene = Scene::SpringBoard;
     bool headless = false;
     std::optional<std::string> script;
+    std::optional<bool> convergance;
+    std::optional<std::filesystem::path> resume;
 
     // Throws std::invalid_argument with a one-line reason.
     static SimulatorOptions parse(const std::vector<std::string>& arguments);

@@ -102,6 +102,7 @@ bool SimulatorWindow::runFrame() {
     while (SDL_PollEvent(&event)) {
         if (!handleEvent(event)) return false;
     }
+    if (input_.respringRequested()) return false;
     NSRunLoop::mainRunLoop().runOneTurn();
     if (screen_.render()) {
         const Compositor& compositor = screen_.compositor();

@@ -25,8 +25,9 @@ public:
     SimulatorWindow(const SimulatorWindow&) = delete;
     SimulatorWindow& operator=(const SimulatorWindow&) = delete;
 
-    // Runs frames until the window is closed or Escape is pressed.
+    // Runs frames until the window is closed, Escape is pressed or a respring is asked for.
     void run();
+    bool respringRequested() const { return input_.respringRequested(); }
     // One frame; false once the person asked to quit.
     bool runFrame();
 
@@ -54,6 +55,6 @@ private:
     std::unique_ptr<SDL_Renderer, SDLDeleter> renderer_;
     std::unique_ptr<SDL_Texture, SDLDeleter> texture_;
     bool needsPresent_ = true;
-    // The mouse as a finger, and the keys that turn the device.
+    // The mouse as a finger, and the device's keys.
     WindowInput input_;
 };

@@ -6,7 +6,7 @@
 
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/NSRunLoop.h"
-#include "platform/ui/TouchDispatcher.h"
+#include "sim/DeviceFingers.h"
 #include "sim/ScriptArguments.h"
 #include "sim/ScriptCommandTable.h"
 #include "sim/ScriptError.h"
@@ -75,7 +75,7 @@ public:
     }
 
 private:
-    TouchDispatcher fingers_;
+    DeviceFingers fingers_;
 };
 
 }  // namespace

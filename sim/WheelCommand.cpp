@@ -58,8 +58,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& arguments, s
             return std::nullopt;
         }
     }
-    if (!diameter || options.output.empty())
-        return std::nullopt;
+    if (!diameter || options.output.empty()) return std::nullopt;
     if (*diameter <= 0 || options.scale <= 0) {
         err << "plakko-sim wheel: the diameter and the scale must be greater than 0\n";
         return std::nullopt;

@@ -1,19 +1,27 @@
 #pragma once
 
-#include "platform/ui/TouchDispatcher.h"
+#include "sim/DeviceFingers.h"
 
 union SDL_Event;
 
 // What the person at the simulator window does to the device: the left mouse button is a finger
-// (pressed, moved, released; let go when the window loses focus), and Ctrl+Left and Ctrl+Right
-// turn the device a quarter turn anticlockwise and clockwise. Mouse positions are expected in
-// screen points, as the window's renderer gives them. Main thread only.
+// (pressed, moved, released; let go when the window loses focus); Ctrl+Left and Ctrl+Right turn
+// the device a quarter turn anticlockwise and clockwise; Ctrl+L locks it, Ctrl+U unlocks it,
+// Ctrl+R resprings, Ctrl+K installs or removes the Convergance stand-in (loaded at the next
+// respring). Mouse positions are expected in screen points, as the window's renderer gives them.
+// Main thread only.
 class WindowInput {
 public:
-    // True when the event was the device's (a mouse event or a rotation key) and needs nothing
+    // True when the event was the device's (a mouse event or one of its keys) and needs nothing
     // more.
     bool handleEvent(const SDL_Event& event);
+    // Ctrl+R was pressed: the window is to close and the process to start again.
+    bool respringRequested() const { return respringRequested_; }
 
 private:
-    TouchDispatcher finger_;
+    // True for one of the device's Ctrl keys.
+    bool handleDeviceKey(int key);
+
+    DeviceFingers finger_;
+    bool respringRequested_ = false;
 };

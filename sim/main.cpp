@@ -1,4 +1,9 @@
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,12 +20,26 @@ constexpr char kCommands[] =
     "Without a command it runs the simulated device: in a window, or headless on virtual time\n"
     "with --headless or --script (FILE, or - for standard input).\n"
     "commands:\n"
-    "  defaults   read, write and delete preference domains of the simulated device\n"
-    "  notes      list the notes in the simulated device's Notes store\n"
-    "  wheel      write the colour wheel bitmap of a wheel view as a PNG file\n";
+    "  springboard  the simulated device with SpringBoard, as without a command\n"
+    "  defaults     read, write and delete preference domains of the simulated device\n"
+    "  notes        list the notes in the simulated device's Notes store\n"
+    "  wheel        write the colour wheel bitmap of a wheel view as a PNG file\n";
 
 void printUsage(std::ostream& out) {
     out << SimulatorOptions::usage() << kCommands;
+}
+
+// This program again, in place of the running process: what a respring does to SpringBoard.
+void restartProcess(const std::vector<std::string>& arguments) {
+    std::vector<std::string> command{"plakko-sim"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& argument : command) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    std::cout.flush();
+    std::cerr.flush();
+    execv("/proc/self/exe", argv.data());
+    throw std::runtime_error(std::string("can't start SpringBoard again: ") + std::strerror(errno));
 }
 
 }  // namespace
@@ -32,15 +51,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args.empty() || args[0].starts_with("-"))
-        return runSimulator(args, std::cin, std::cout, std::cerr);
+        return runSimulator(args, std::cin, std::cout, std::cerr, restartProcess);
     const std::string command = args[0];
     args.erase(args.begin());
-    if (command == "defaults")
-        return runDefaultsCommand(args, std::cout, std::cerr);
-    if (command == "notes")
-        return runNotesCommand(args, std::cout, std::cerr);
-    if (command == "wheel")
-        return runWheelCommand(args, std::cout, std::cerr);
+    if (command == "springboard")
+        return runSimulator(args, std::cin, std::cout, std::cerr, restartProcess);
+    if (command == "defaults") return runDefaultsCommand(args, std::cout, std::cerr);
+    if (command == "notes") return runNotesCommand(args, std::cout, std::cerr);
+    if (command == "wheel") return runWheelCommand(args, std::cout, std::cerr);
     std::cerr << "plakko-sim: unknown command \"" << command << "\"\n";
     printUsage(std::cerr);
     return 2;

@@ -1,0 +1,43 @@
+#include "sim/DeviceCommands.h"
+
+#include <stdexcept>
+
+#include "platform/springboard/SpringBoard.h"
+#include "sim/DeviceRootLayout.h"
+#include "sim/ScriptCommandTable.h"
+#include "sim/ScriptContext.h"
+#include "sim/ScriptError.h"
+
+namespace {
+
+using Arguments = ScriptCommandTable::Arguments;
+
+SpringBoard& bootedSpringBoard() {
+    SpringBoard& springBoard = SpringBoard::shared();
+    if (!springBoard.isBooted()) throw ScriptError("SpringBoard isn't running in this scene");
+    return springBoard;
+}
+
+void installConvergance(const Arguments& arguments, ScriptContext&) {
+    if (arguments[0] != "on" && arguments[0] != "off")
+        throw ScriptError("install-convergance takes on or off, not \"" + arguments[0] + "\"");
+    try {
+        setConverganceInstalled(arguments[0] == "on");
+    } catch (const std::runtime_error& error) {
+        throw ScriptError(error.what());
+    }
+}
+
+}  // namespace
+
+void addDeviceCommands(ScriptCommandTable& commands) {
+    commands.add("lock", {"lock", 0, 0,
+                          [](const Arguments&, ScriptContext&) { bootedSpringBoard().lock(); }});
+    commands.add("unlock", {"unlock", 0, 0, [](const Arguments&, ScriptContext&) {
+                                bootedSpringBoard().unlock();
+                            }});
+    commands.add("respring", {"respring", 0, 0, [](const Arguments&, ScriptContext& context) {
+                                  context.restartRequested = true;
+                              }});
+    commands.add("install-convergance", {"install-convergance on|off", 1, 1, installConvergance});
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A respring ends SpringBoard's process and starts a new one: plakko-sim runs again with the
+// options it was started with, so nothing in memory survives, only the device's files. A
+// headless script goes on in the new process from a resume file that the old one wrote.
+struct ResumePoint {
+    std::string scriptName;
+    std::string scriptText;
+    // The first line the new process runs.
+    size_t line = 1;
+};
+
+// Writes the point to a new file in the computer's temporary folder and gives its name.
+// Throws std::runtime_error when it can't.
+std::filesystem::path writeResumeFile(const ResumePoint& point);
+// Reads a resume file and removes it: it is good for one start. Throws std::runtime_error for a
+// file that is missing or isn't one.
+ResumePoint takeResumeFile(const std::filesystem::path& file);
+
+// The command line of the restarted simulator: `arguments` without the ones that did their work
+// at the first start (the script, which the resume file carries on, an earlier resume file, and
+// the Convergance install) and with `--resume resumeFile` when there is one.
+std::vector<std::string> restartArguments(const std::vector<std::string>& arguments,
+                                          const std::optional<std::filesystem::path>& resumeFile);
