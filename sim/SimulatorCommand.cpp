@@ -132,8 +132,9 @@ Ending run(const SimulatorOptions& options, std::istream& in, std::ostream& out)
 // Lets the work of the last moment (preference writes at the end of the run loop's turn) finish,
 // then starts the process again.
 void respring(const std::vector<std::string>& arguments, const Ending& ending,
-              const RestartProcess& restart) {
+              const RestartProcess& restart, std::ostream& out) {
     if (!restart) throw std::runtime_error("a respring needs plakko-sim's own process");
+    out << "plakko-sim: respring: SpringBoard starts again\n";
     NSRunLoop::mainRunLoop().runOneTurn();
     std::optional<std::filesystem::path> resumeFile;
     if (ending.resume) resumeFile = writeResumeFile(*ending.resume);
@@ -153,7 +154,7 @@ int runSimulator(const std::vector<std::string>& arguments, std::istream& in, st
     }
     try {
         const Ending ending = run(*options, in, out);
-        if (ending.respring) respring(arguments, ending, restart);
+        if (ending.respring) respring(arguments, ending, restart, out);
         return 0;
     } catch (const ScriptError& error) {
         err << error.what() << "\n";
