@@ -86,7 +86,9 @@ std::optional<ResumePoint> runTour(const SimulatorOptions& options, const std::s
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) throw std::runtime_error("can't create " + folder.string() + ": " + error.message());
-    return runHeadless(options, {"tour", kTourScript}, folder);
+    const char* tour = options.scene == SimulatorOptions::Scene::Sample ? kSampleTourScript
+                                                                        : kSpringBoardTourScript;
+    return runHeadless(options, {"tour", tour}, folder);
 }
 
 // What a run asks for at its end: nothing, or a respring (with the point a headless script goes

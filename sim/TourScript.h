@@ -1,9 +1,32 @@
 #pragma once
 
-// The built-in tour: what a person without a display sees of the simulator, as a headless script
-// written into a folder. Its moments follow the sample scene's motions: at rest, springing down,
-// settled, flipping over, flipped.
-inline constexpr char kTourScript[] = R"(# The sample scene, on virtual time.
+// The built-in tours: what a person without a display sees of the simulator, as headless scripts
+// written into a folder.
+
+// SpringBoard's: the lock screen with the note, turned to landscape and back, dimmed, unlocked
+// to the home screen and locked again. It only looks: the note is the person's own and stays as
+// it was.
+inline constexpr char kSpringBoardTourScript[] = R"(# SpringBoard, on virtual time.
+wait 0.5
+screenshot 00-lock-screen.png
+rotate landscape-left
+wait 0.6
+screenshot 01-landscape.png
+rotate portrait
+wait 9
+screenshot 02-dimmed.png
+unlock
+wait 0.5
+screenshot 03-home-screen.png
+lock
+wait 0.5
+screenshot 04-locked-again.png
+dump-tree view-tree.json
+)";
+
+// The sample scene's, whose moments follow its motions: at rest, springing down, settled,
+// flipping over, flipped.
+inline constexpr char kSampleTourScript[] = R"(# The sample scene, on virtual time.
 screenshot 00-start.png
 wait 0.6
 screenshot 01-springing.png
