@@ -1,5 +1,6 @@
 #include "tweak/imageView.h"
 
+#include <cmath>
 #include <mutex>
 
 #include "common/SettingsKeys.h"
@@ -26,6 +27,13 @@ namespace {
 
 constexpr CGFloat kTallScreen = 800;
 constexpr CGFloat kWideScreen = 800;
+constexpr CGFloat kDefaultFontSize = 20;
+
+// A number setting that is NaN or infinite can't place, size or show anything: it counts as the
+// built-in value instead. Finite values, however odd, are used as they stand.
+double finiteOr(double value, double fallback) {
+    return std::isfinite(value) ? value : fallback;
+}
 
 template <void (imageView::*Handler)(UIGestureRecognizer*)>
 void (*gestureAction())(id, SEL, UIGestureRecognizer*) {
@@ -116,8 +124,8 @@ void imageView::addToView_withFrame_withHideButton(const std::shared_ptr<UIView>
     const CGFloat W = screen.size.width, H = screen.size.height;
     const float savedX = cachedFloat(Settings::Key::x), savedY = cachedFloat(Settings::Key::y);
     const bool savedHidden = cachedBool(Settings::Key::hidden);
-    module.hideButtonOffsetX = cachedFloat(Settings::Key::xoff);
-    module.hideButtonOffsetY = cachedFloat(Settings::Key::yoff);
+    module.hideButtonOffsetX = finiteOr(cachedFloat(Settings::Key::xoff), 0);
+    module.hideButtonOffsetY = finiteOr(cachedFloat(Settings::Key::yoff), 0);
     const bool before7 = systemBefore7();
 
     // 3: the hide button.
@@ -134,7 +142,10 @@ void imageView::addToView_withFrame_withHideButton(const std::shared_ptr<UIView>
     // 4–5: the note's size and origin.
     const CGSize size = noteSize(W);
     CGPoint origin{W, 100};
-    if (exists && withHideButton) {
+    // A saved origin that isn't finite could never be drawn or touched: the note then goes where
+    // it goes when none was saved.
+    const bool savedOriginUsable = std::isfinite(savedX) && std::isfinite(savedY);
+    if (exists && withHideButton && savedOriginUsable) {
         origin = {savedX, savedY};
     } else if (before7) {
         origin = {-3, 100};
@@ -149,7 +160,7 @@ void imageView::addToView_withFrame_withHideButton(const std::shared_ptr<UIView>
         note->setAlpha(0);
     } else {
         alpha = cachedFloat(Settings::Key::alpha);
-        note->setAlpha(isAlpha ? alpha : 1.0);
+        note->setAlpha(isAlpha ? finiteOr(alpha, 1.0) : 1.0);
     }
 
     // 7: the text view.
@@ -157,8 +168,9 @@ void imageView::addToView_withFrame_withHideButton(const std::shared_ptr<UIView>
         std::make_shared<UITextView>(CGRectMake(5, 32, size.width - 5, size.height - 78));
     module.noteTextView = textView;
     if (exists) textView->setText(cachedString(Settings::Key::text).value_or(""));
-    textView->setFont(
-        UIFont::systemFontOfSize(isFontSize ? cachedFloat(Settings::Key::fontSize) : 20));
+    textView->setFont(UIFont::systemFontOfSize(
+        isFontSize ? finiteOr(cachedFloat(Settings::Key::fontSize), kDefaultFontSize)
+                   : kDefaultFontSize));
 
     // 8: colours.
     if (cachedSetting(Settings::Key::blue) && cachedBool(Settings::Key::colorFont)) {

@@ -1,5 +1,7 @@
 // The note controller's hiding and showing: the hide button's tap, the five hide effects and the
 // way back.
+#include <cmath>
+
 #include "common/SettingsKeys.h"
 #include "common/SettingsStore.h"
 #include "platform/ui/UIImageView.h"
@@ -32,7 +34,9 @@ void imageView::hide() {
     const float animation = cachedFloat(Settings::Key::animation);
     const float duration = cachedFloat(Settings::Key::duration);
     checkSettings();
-    const double hideDuration = isSet ? duration / 10.0 : kDefaultHideDuration;
+    // A length that isn't finite would never end: it counts as no length set.
+    const double hideDuration =
+        isSet && std::isfinite(duration) ? duration / 10.0 : kDefaultHideDuration;
     ModuleState& module = moduleState();
     auto note = module.noteView.lock();
     if (note && animation != 1.0f) note->setAlpha(0);
@@ -66,7 +70,9 @@ void imageView::hide() {
 
 void imageView::show() {
     checkSettings();
-    alpha = isAlpha ? cachedFloat(Settings::Key::alpha) : 1.0;
+    // An opacity that isn't finite can't be shown: the note then comes back fully opaque.
+    const float setting = cachedFloat(Settings::Key::alpha);
+    alpha = isAlpha && std::isfinite(setting) ? setting : 1.0;
     auto note = moduleState().noteView.lock();
     const double target = alpha;
     noteSpring(

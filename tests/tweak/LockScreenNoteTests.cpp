@@ -1,63 +1,22 @@
 // The note on a real lock screen: SpringBoard boots with the built tweak library and the bundle's
-// images installed in a fresh device root. SpringBoard and the classes it registers are one per
-// process, so each test needs a process of its own, as CTest runs them.
+// images installed in a fresh device root.
 #include <gtest/gtest.h>
 
 #include "common/SettingsKeys.h"
-#include "platform/foundation/PropertyListFile.h"
 #include "platform/foundation/SystemLog.h"
 #include "platform/notes/NoteContext.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/springboard/SBLockScreenView.h"
 #include "platform/springboard/SpringBoard.h"
 #include "platform/ui/KeyboardInput.h"
-#include "platform/ui/TouchDispatcher.h"
-#include "platform/ui/UIDevice.h"
 #include "platform/ui/UIFont.h"
-#include "platform/ui/UIImageView.h"
 #include "platform/ui/UILabel.h"
-#include "platform/ui/UIScreen.h"
 #include "platform/ui/UITextView.h"
-#include "tests/support/TemporaryDeviceRoot.h"
-#include "tests/support/VirtualTimeTest.h"
+#include "tests/tweak/LockScreenFixture.h"
 
 namespace {
 
-class LockScreenNoteTest : public VirtualTimeTest {
+class LockScreenNoteTest : public LockScreenFixture {
 protected:
-    LockScreenNoteTest() {
-        std::filesystem::copy(BUILT_DEVICE, root_.path(), std::filesystem::copy_options::recursive);
-        std::filesystem::create_directories(root_ / "/var/mobile/Library/Preferences");
-    }
-
-    void boot(CGSize screen, const char* version) {
-        UIScreen::mainScreen().configure(screen, 2);
-        UIDevice::currentDevice().configure(version, UIUserInterfaceIdiomPhone);
-        SpringBoard::shared().boot();
-        endTurn();
-    }
-
-    // The note is the scroll view's subview with the note's size; the hide button sits beside it.
-    std::shared_ptr<UIView> note() const {
-        auto lockScreen =
-            std::static_pointer_cast<SBLockScreenView>(SpringBoard::shared().lockScreenView());
-        for (const auto& view : lockScreen->foregroundScrollView()->subviews()) {
-            if (view->isKindOfClass(UIImageView::classObject()) && view->bounds().size.width > 100)
-                return view;
-        }
-        return nullptr;
-    }
-
-    std::shared_ptr<UIView> hideButton() const {
-        auto lockScreen =
-            std::static_pointer_cast<SBLockScreenView>(SpringBoard::shared().lockScreenView());
-        for (const auto& view : lockScreen->foregroundScrollView()->subviews()) {
-            if (view->isKindOfClass(UIImageView::classObject()) && view->bounds().size.width == 30)
-                return view;
-        }
-        return nullptr;
-    }
-
     // The overlays on the note (the tweak's own class, known here only by name), back to front,
     // by the text of their first line.
     std::vector<std::string> overlayTexts(const std::shared_ptr<UIView>& noteView) const {
@@ -74,20 +33,6 @@ protected:
         }
         return texts;
     }
-
-    std::optional<PlistDictionary> preferences() const {
-        return PropertyListFile::dictionaryWithContentsOfFile(Settings::kFile);
-    }
-
-    void tap(CGPoint screenPoint) {
-        fingers_.fingerDown(screenPoint);
-        advance(0.05);
-        fingers_.fingerUp(screenPoint);
-        advance(0.5);
-    }
-
-    TemporaryDeviceRoot root_;
-    TouchDispatcher fingers_;
 };
 
 }  // namespace
