@@ -20,6 +20,7 @@ inline constexpr DeviceProfileName kIPhone5System7{"iphone5", "7.0.4"};
 inline constexpr DeviceProfileName kIPhone4SSystem7{"iphone4s", "7.0.4"};
 inline constexpr DeviceProfileName kIPhone4SSystem6{"iphone4s", "6.1.3"};
 inline constexpr DeviceProfileName kIPadSystem7{"ipad", "7.0.4"};
+inline constexpr DeviceProfileName kIPadSystem6{"ipad", "6.1.3"};
 
 // A screen pixel, not premultiplied away: the screen is opaque.
 struct ScreenPixel {

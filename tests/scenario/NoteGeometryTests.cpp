@@ -82,3 +82,19 @@ TEST_F(NoteGeometryTest, TabletWithoutThePhoneSizeBuildsTheLargeNote) {
     EXPECT_EQ(frameOf(NoteInTree::note(dump)), (json{768, 100, 275, 300}));
     EXPECT_EQ(frameOf(NoteInTree::hideButton(dump)), (json{788, 984, 30, 30}));
 }
+
+// Before 7 the tablet's button frame comes from the away view's hook: from the screen in portrait,
+// from the away view's own frame, 140 points above its bottom, in landscape.
+TEST_F(NoteGeometryTest, System6TabletPlacesTheButtonHigherWhenLockedInLandscape) {
+    runScript("wait 0.5\ndump-tree " + output("portrait.json") +
+                  "\nunlock\nrotate landscape-left\nlock\nwait 0.5\ndump-tree " +
+                  output("landscape.json") + "\n",
+              kIPadSystem6);
+    const json portrait = tree("portrait.json"), landscape = tree("landscape.json");
+    EXPECT_EQ(frameOf(NoteInTree::note(portrait)), (json{-3, 100, 275, 300}));
+    EXPECT_EQ(frameOf(NoteInTree::hideButton(portrait)), (json{788, 984, 30, 30}));
+    const json awayView = frameOf(lastViewOfClass(landscape, "SBAwayView"));
+    ASSERT_TRUE(awayView.is_array());
+    EXPECT_EQ(frameOf(NoteInTree::hideButton(landscape)),
+              (json{awayView[2].get<double>() + 20, awayView[3].get<double>() - 140, 30, 30}));
+}
