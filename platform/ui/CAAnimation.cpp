@@ -1,9 +1,18 @@
 #include "platform/ui/CAAnimation.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/ui/CAMediaTimingFunction.h"
 #include "platform/ui/SpringTiming.h"
+
+double CAAnimation::effectiveDuration() const {
+    return duration_ > 0 && std::isfinite(duration_) ? duration_ : 0.25;
+}
+
+double CAAnimation::effectiveBeginTime() const {
+    return std::isfinite(beginTime_) ? beginTime_ : 0;
+}
 
 double CAAnimation::progressAt(double timeFraction) const {
     timeFraction = std::clamp(timeFraction, 0.0, 1.0);

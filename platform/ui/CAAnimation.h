@@ -25,9 +25,10 @@ public:
 enum class CAFillMode { Removed, Forwards, Backwards, Both };
 
 // An animation of one key path of a layer. Its timing: it starts `beginTime` seconds after the
-// transaction that added it commits, runs `duration` seconds (0: the platform's 0.25) through its
-// timing function, and then is removed, or stays in force when not removed on completion with
-// the forwards fill mode. The delegate is not owned.
+// transaction that added it commits (at once when that is not finite), runs `duration` seconds
+// (0, negative or not finite: the platform's 0.25) through its timing function, and then is
+// removed, or stays in force when not removed on completion with the forwards fill mode. The
+// delegate is not owned.
 class CAAnimation : public NSObject {
 public:
     const std::string& keyPath() const { return keyPath_; }
@@ -47,8 +48,10 @@ public:
     std::shared_ptr<CAAnimationDelegate> delegate() const { return delegate_.lock(); }
     void setDelegate(const std::shared_ptr<CAAnimationDelegate>& delegate) { delegate_ = delegate; }
 
-    // The duration in force: the platform's default when none was set.
-    double effectiveDuration() const { return duration_ > 0 ? duration_ : 0.25; }
+    // The timing in force: a duration or begin time that could never run its course gives way to
+    // the platform's default.
+    double effectiveDuration() const;
+    double effectiveBeginTime() const;
     // Progress through the timing function at `timeFraction` of the duration.
     virtual double progressAt(double timeFraction) const;
     // The animated value at `timeFraction`, between the value the layer had when the animation

@@ -320,7 +320,7 @@ void CALayer::addAnimation_forKey(const std::shared_ptr<CAAnimation>& animation,
         auto record = std::find_if(self->animations_.begin(), self->animations_.end(),
                                    [id](const AnimationRecord& r) { return r.id == id; });
         if (record == self->animations_.end() || record->beginTime) return;
-        record->beginTime = now + record->animation->beginTime();
+        record->beginTime = now + record->animation->effectiveBeginTime();
         const double end = *record->beginTime + record->animation->effectiveDuration();
         record->timer = NSRunLoop::mainRunLoop().addTimer(end, self.get(), [weakSelf, id] {
             if (auto layer = weakSelf.lock()) layer->finishAnimation(id);

@@ -1,12 +1,18 @@
 #include "platform/ui/LayerTransition.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/ui/CAMediaTimingFunction.h"
+
+double LayerTransition::effectiveDuration() const {
+    return duration > 0 && std::isfinite(duration) ? duration : 0;
+}
 
 double LayerTransition::progressAt(double now) const {
     static const auto easeInEaseOut =
         CAMediaTimingFunction::functionWithName(kCAMediaTimingFunctionEaseInEaseOut);
-    if (duration <= 0) return 1;
-    return easeInEaseOut->valueAt(std::clamp((now - beginTime) / duration, 0.0, 1.0));
+    const double length = effectiveDuration();
+    if (length == 0) return 1;
+    return easeInEaseOut->valueAt(std::clamp((now - beginTime) / length, 0.0, 1.0));
 }

@@ -14,8 +14,9 @@ enum class TransitionKind {
 
 // A transition running on a layer: from a picture of the layer as it looked when the transition
 // was set up (`before`, at `beforeScale` pixels per point, the layer's bounds size) to the layer's
-// live state, over `duration` seconds from `beginTime`, eased in and out. A collapse draws the
-// picture into `target`, a point in the layer's superlayer.
+// live state, over `duration` seconds from `beginTime`, eased in and out; a duration that is not
+// positive and finite ends it at once. A collapse draws the picture into `target`, a point in the
+// layer's superlayer.
 struct LayerTransition {
     TransitionKind kind = TransitionKind::FlipFromLeft;
     double beginTime = 0;
@@ -26,6 +27,7 @@ struct LayerTransition {
     double beforeOpacity = 1;
     CGPoint target;
 
+    double effectiveDuration() const;
     // Eased progress at `now`, in [0, 1].
     double progressAt(double now) const;
 };

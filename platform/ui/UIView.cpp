@@ -312,7 +312,8 @@ CGRect UIView::convertRect_fromView(CGRect rect, const UIView* view) const {
 // Hit testing
 
 std::shared_ptr<UIView> UIView::hitTest_withEvent(CGPoint point, UIEvent* event) {
-    if (isHidden() || !userInteractionEnabled_ || alpha() < 0.01 ||
+    // An opacity that is not a number draws nothing, so it takes no touches either.
+    if (isHidden() || !userInteractionEnabled_ || !(alpha() >= 0.01) ||
         !pointInside_withEvent(point, event)) {
         return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "platform/ui/UIViewAnimationContext.h"
 
+#include <cmath>
 #include <optional>
 #include <set>
 #include <vector>
@@ -158,16 +159,17 @@ void startTransition(Block& block) {
     std::weak_ptr<CALayer> layer = view->layer();
     layer.lock()->setTransition(transition);
     block.group->expect();
-    const double delay = block.settings.delay;
+    const double delay = std::isfinite(block.settings.delay) ? block.settings.delay : 0;
     CATransaction::whenCommitted([layer, transition, delay, group = block.group](double now) {
         transition->beginTime = now + delay;
         auto owner = layer.lock();
-        NSRunLoop::mainRunLoop().addTimer(
-            transition->beginTime + transition->duration, owner.get(), [layer, transition, group] {
-                if (auto l = layer.lock(); l && l->transition() == transition)
-                    l->setTransition(nullptr);
-                group->stopped(true);
-            });
+        NSRunLoop::mainRunLoop().addTimer(transition->beginTime + transition->effectiveDuration(),
+                                          owner.get(), [layer, transition, group] {
+                                              if (auto l = layer.lock();
+                                                  l && l->transition() == transition)
+                                                  l->setTransition(nullptr);
+                                              group->stopped(true);
+                                          });
     });
 }
 

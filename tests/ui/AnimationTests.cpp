@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/CAAnimation.h"
 #include "platform/ui/CAMediaTimingFunction.h"
@@ -200,6 +202,39 @@ TEST_F(ViewAnimationTest, ATransitionShowsTheNewModelStateAtOnceAndEndsAfterItsD
     advance(0.02);
     EXPECT_EQ(view_->layer()->transition(), nullptr);
     EXPECT_FALSE(view_->layer()->hasRunningAnimations());
+}
+
+TEST_F(ViewAnimationTest, DurationsAndDelaysThatCouldNeverRunTheirCourseEndPromptly) {
+    auto flipped = std::make_shared<UIView>(CGRectMake(0, 0, 10, 10));
+    auto layer = CALayer::layer();
+    for (const double timing :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), -1.0}) {
+        UIView::animateWithDuration_delay_options_animations_completion(
+            timing, timing, 0, [&] { view_->setAlpha(0.5); }, record_);
+        UIView::beginAnimations_context("", nullptr);
+        UIView::setAnimationTransition_forView_cache(UIViewAnimationTransitionFlipFromLeft, flipped,
+                                                     true);
+        flipped->setAlpha(0.5);
+        UIView::setAnimationDuration(timing);
+        UIView::setAnimationDelay(timing);
+        UIView::commitAnimations();
+        auto fade = CABasicAnimation::animationWithKeyPath("opacity");
+        fade->setFromValue(0.0);
+        fade->setDuration(timing);
+        fade->setBeginTime(timing);
+        layer->addAnimation_forKey(fade, "fade");
+        endTurn();
+        advance(0.3);  // past the platform's default length of 0.25 s
+        EXPECT_FALSE(view_->layer()->hasRunningAnimations()) << timing;
+        EXPECT_FALSE(flipped->layer()->hasRunningAnimations()) << timing;
+        EXPECT_FALSE(layer->hasRunningAnimations()) << timing;
+        EXPECT_DOUBLE_EQ(presentedAlpha(), 0.5) << timing;
+        EXPECT_DOUBLE_EQ(flipped->layer()->presentation().opacity, 0.5) << timing;
+        view_->setAlpha(1);
+        flipped->setAlpha(1);
+    }
+    EXPECT_EQ(completions_, std::vector<bool>(4, true));
 }
 
 TEST_F(ViewAnimationTest, ViewsDoNotAnimateOutsideBlocksButStandaloneLayersDo) {

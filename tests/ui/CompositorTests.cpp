@@ -261,6 +261,34 @@ TEST_F(CompositorTest, BadGeometryDrawsNothingAndNeverFails) {
     EXPECT_EQ(renderLayerContent(*empty, 2), nullptr);
 }
 
+TEST_F(CompositorTest, PlacesAndOpacitiesThatAreNotNumbersDrawNothing) {
+    makeScreen(20, 20, 2);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const float infinity = std::numeric_limits<float>::infinity();
+    auto misplaced = makeLayer(CGRectMake(1, 1, 5, 5), rgb(1, 0, 0));
+    misplaced->setPosition({nan, 3});
+    auto painted = std::make_shared<QuarterPainter>();
+    auto unsized = makeLayer(CGRectMake(1, 1, 5, 5));
+    unsized->setDelegate(painted);
+    unsized->setBounds(CGRectMake(0, 0, nan, 5));
+    auto unseen = makeLayer(CGRectMake(1, 1, 5, 5), rgb(1, 0, 0));
+    unseen->setOpacity(std::nanf(""));
+    unseen->setShadowColor(rgb(1, 1, 1));
+    unseen->setShadowOpacity(std::nanf(""));
+    auto belowZero = makeLayer(CGRectMake(1, 1, 5, 5), rgb(1, 0, 0));
+    belowZero->setOpacity(-infinity);
+    auto aboveOne = makeLayer(CGRectMake(10, 10, 5, 5), rgb(0, 0, 1));
+    aboveOne->setOpacity(infinity);
+    for (const auto& layer : {misplaced, unsized, unseen, belowZero, aboveOne})
+        root_->addSublayer(layer);
+    ASSERT_TRUE(render());
+    for (const CGPoint point : {CGPointMake(0, 0), CGPointMake(3, 3), CGPointMake(5.5, 5.5)})
+        EXPECT_EQ(at(point.x, point.y), kBlack) << point.x << ", " << point.y;
+    EXPECT_EQ(at(12, 12), kBlue) << "an infinite opacity is full opacity";
+    EXPECT_EQ(painted->draws, 0);
+    EXPECT_EQ(renderLayerContent(*unsized, 2), nullptr);
+}
+
 TEST_F(CompositorTest, ContentPicturesLeaveOutPlacementOpacityAndShadow) {
     auto card = makeLayer(CGRectMake(50, 50, 4, 3), rgb(1, 0, 0));
     card->setOpacity(0.5);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numbers>
 
 #include "platform/graphics/UIColor.h"
@@ -166,6 +167,9 @@ TEST(ViewHitTestTest, DeepestTouchableViewWins) {
         << "the front view takes the touch";
     cover->setUserInteractionEnabled(false);
     EXPECT_EQ(window->hitTest_withEvent({120, 120}, nullptr), button);
+    button->setAlpha(std::nan(""));
+    EXPECT_EQ(window->hitTest_withEvent({120, 120}, nullptr), panel)
+        << "an opacity that is not a number draws nothing and takes no touch";
     button->setAlpha(0.005);
     EXPECT_EQ(window->hitTest_withEvent({120, 120}, nullptr), panel);
     panel->setHidden(true);
