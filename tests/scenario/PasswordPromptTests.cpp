@@ -1,7 +1,9 @@
 // The password asked before a hidden note is shown again, iPhone 5 on system 7: the hide button is
 // at screen (5..35, 533..563); the prompt's field starts editing as the prompt appears.
 #include "common/SettingsKeys.h"
+#include "platform/foundation/NSRunLoop.h"
 #include "platform/ui/UIAlertView.h"
+#include "platform/ui/UIAlertViewButton.h"
 #include "platform/ui/UITextField.h"
 #include "tests/scenario/LockScreenScenario.h"
 
@@ -165,6 +167,11 @@ TEST_P(PromptTextsTest, TitleAndMessageComeFromTheFile) {
     ASSERT_NE(field, nullptr);
     EXPECT_TRUE(field->isSecureTextEntry());
     EXPECT_EQ(field->placeholder(), "Password");
+
+    // Answered, the prompt lets go of itself before the process ends.
+    alert->buttonAtIndex(0)->sendActionsForControlEvents(UIControlEventTouchUpInside);
+    NSRunLoop::mainRunLoop().runUntilDate(NSDate::now() + 0.5);
+    EXPECT_TRUE(UIAlertView::visibleAlerts().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
