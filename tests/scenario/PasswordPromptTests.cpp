@@ -30,6 +30,14 @@ protected:
         return note ? (*note)["alpha"].get<double>() : -1;
     }
 
+    // Script lines: the hide button's tap, `typed` into the prompt (nothing when empty), a press
+    // of `button` and, once the effect has had its time, a tree dump into `dump`.
+    std::string answerPrompt(const std::string& typed, const char* button,
+                             const std::string& dump) const {
+        return kTapHideButton + (typed.empty() ? "" : "type " + typed + "\n") + "alert-button " +
+               button + "\nwait 0.8\ndump-tree " + output(dump) + "\n";
+    }
+
     static bool showsAPrompt(const json& dump) {
         return lastViewOfClass(dump, "UIAlertView") != nullptr;
     }
@@ -41,24 +49,11 @@ constexpr char kSesame[] = "c2VzYW1l";  // "sesame"
 
 TEST_F(PasswordPromptTest, OnlyTheExactPasswordShowsTheNoteAndAttemptsAreUnlimited) {
     writeHiddenNoteWithPassword(kSesame);
-    runScript("wait 0.5\n" + std::string(kTapHideButton) +
-              "type Sesame\n"
-              "dump-tree " +
-              output("asked.json") +
-              "\n"
-              "alert-button Ok\nwait 0.8\n"
-              "dump-tree " +
-              output("wrong.json") + "\n" + kTapHideButton +
-              "type sesame\nalert-button Cancel\nwait 0.8\n"
-              "dump-tree " +
-              output("cancelled.json") + "\n" + kTapHideButton +
-              "type \"sesame \"\nalert-button Ok\nwait 0.8\n"
-              "dump-tree " +
-              output("trailing-space.json") + "\n" + kTapHideButton +
-              "type sesame\nalert-button Ok\nwait 0.8\n"
-              "dump-tree " +
-              output("right.json") + "\n");
-
+    runScript("wait 0.5\n" + std::string(kTapHideButton) + "type Sesame\ndump-tree " +
+              output("asked.json") + "\nalert-button Ok\nwait 0.8\ndump-tree " +
+              output("wrong.json") + "\n" + answerPrompt("sesame", "Cancel", "cancelled.json") +
+              answerPrompt("\"sesame \"", "Ok", "trailing-space.json") +
+              answerPrompt("sesame", "Ok", "right.json"));
     const json asked = tree("asked.json");
     EXPECT_TRUE(showsAPrompt(asked));
     const json* field = lastViewOfClass(asked, "UITextField");
@@ -77,16 +72,9 @@ TEST_F(PasswordPromptTest, OnlyTheExactPasswordShowsTheNoteAndAttemptsAreUnlimit
 
 TEST_F(PasswordPromptTest, APasswordBeyondASCIIMatchesOnlyItsExactCharacters) {
     writeHiddenNoteWithPassword("cMOkc3N3w7ZyZOKckw==");  // "pässwörd✓"
-    runScript("wait 0.5\n" + std::string(kTapHideButton) +
-              "type pÄsswörd✓\nalert-button Ok\nwait 0.8\n"
-              "dump-tree " +
-              output("case.json") + "\n" + kTapHideButton +
-              "type passwörd✓\nalert-button Ok\nwait 0.8\n"
-              "dump-tree " +
-              output("accent.json") + "\n" + kTapHideButton +
-              "type pässwörd✓\nalert-button Ok\nwait 0.8\n"
-              "dump-tree " +
-              output("right.json") + "\n");
+    runScript("wait 0.5\n" + answerPrompt("pÄsswörd✓", "Ok", "case.json") +
+              answerPrompt("passwörd✓", "Ok", "accent.json") +
+              answerPrompt("pässwörd✓", "Ok", "right.json"));
     EXPECT_EQ(noteAlphaIn("case.json"), 0);
     EXPECT_EQ(noteAlphaIn("accent.json"), 0);
     EXPECT_EQ(noteAlphaIn("right.json"), 1);
@@ -94,23 +82,15 @@ TEST_F(PasswordPromptTest, APasswordBeyondASCIIMatchesOnlyItsExactCharacters) {
 
 TEST_F(PasswordPromptTest, AMissingOrBrokenStoredPasswordMatchesNothing) {
     writeHiddenNoteWithPassword(nullptr);
-    runScript("wait 0.5\n" + std::string(kTapHideButton) +
-              "alert-button Ok\nwait 0.8\n"
-              "dump-tree " +
-              output("missing.json") + "\n");
+    runScript("wait 0.5\n" + answerPrompt("", "Ok", "missing.json"));
     EXPECT_EQ(noteAlphaIn("missing.json"), 0) << "an empty answer to no password";
     EXPECT_TRUE(preferences()[Settings::Key::hidden].boolValue());
 }
 
 TEST_F(PasswordPromptTest, StoredTextThatIsNotBase64MatchesNothing) {
     writeHiddenNoteWithPassword("se*ame");
-    runScript("wait 0.5\n" + std::string(kTapHideButton) +
-              "type se*ame\nalert-button Ok\nwait 0.8\n"
-              "dump-tree " +
-              output("typed-as-stored.json") + "\n" + kTapHideButton +
-              "alert-button Ok\nwait 0.8\n"
-              "dump-tree " +
-              output("empty.json") + "\n");
+    runScript("wait 0.5\n" + answerPrompt("se*ame", "Ok", "typed-as-stored.json") +
+              answerPrompt("", "Ok", "empty.json"));
     EXPECT_EQ(noteAlphaIn("typed-as-stored.json"), 0);
     EXPECT_EQ(noteAlphaIn("empty.json"), 0);
 }
