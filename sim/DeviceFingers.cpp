@@ -3,11 +3,11 @@
 #include "platform/springboard/SpringBoard.h"
 
 void DeviceFingers::fingerDown(CGPoint point, int finger) {
-    dispatcher_.fingerCancelled(finger);
     waking_.erase(finger);
     if (SpringBoard::shared().userActivity()) {
-        dispatcher_.fingerDown(point, finger);
+        dispatcher_.fingerDown(point, finger);  // which lets go of the finger first if still down
     } else {
+        dispatcher_.fingerCancelled(finger);
         waking_.insert(finger);
     }
 }

@@ -53,13 +53,17 @@ const std::shared_ptr<UnlockByPaging>& unlockByPaging() {
     return delegate;
 }
 
-std::shared_ptr<UILabel> makeTitle() {
-    auto title = std::make_shared<UILabel>();
-    title->setText("Convergance");
-    title->setFont(UIFont::boldSystemFontOfSize(28));
-    title->setTextColor(UIColor::colorWithWhite_alpha(1, 0.9));
-    title->setTextAlignment(NSTextAlignmentCenter);
-    return title;
+// Its name, at the top of its main screen.
+const std::shared_ptr<UILabel>& title() {
+    static const auto label = [] {
+        auto view = std::make_shared<UILabel>();
+        view->setText("Convergance");
+        view->setFont(UIFont::boldSystemFontOfSize(28));
+        view->setTextColor(UIColor::colorWithWhite_alpha(1, 0.9));
+        view->setTextAlignment(NSTextAlignmentCenter);
+        return view;
+    }();
+    return label;
 }
 
 // The lock screen's scroll view: one for the process, laid over each new lock screen.
@@ -68,7 +72,7 @@ const std::shared_ptr<UIScrollView>& mainScrollView() {
         auto view = std::make_shared<UIScrollView>();
         view->setPagingEnabled(true);
         view->setBackgroundColor(UIColor::colorWithRed_green_blue_alpha(0.1, 0.25, 0.45, 0.55));
-        view->addSubview(makeTitle());
+        view->addSubview(title());
         view->setDelegate(unlockByPaging());
         return view;
     }();
@@ -82,7 +86,7 @@ void layOver(UIView& lockScreen) {
     scrollView->setFrame(bounds);
     scrollView->setContentSize({2 * bounds.size.width, bounds.size.height});
     if (sizeChanged) scrollView->setContentOffset({bounds.size.width, 0});
-    scrollView->subviews().front()->setFrame(
+    title()->setFrame(
         CGRectMake(bounds.size.width, bounds.size.height * 0.1, bounds.size.width, 40));
     lockScreen.addSubview(scrollView);
     if (auto own = foregroundScrollViewOf(lockScreen)) own->setHidden(true);  // ours replaces it
