@@ -11,9 +11,9 @@
 
 #include "platform/graphics/CGColorSpace.h"
 #include "platform/graphics/Typesetter.h"
-#include "platform/ui/CALayer.h"
-#include "platform/ui/CATransaction.h"
-#include "platform/ui/Compositor.h"
+#include "platform/ui/layers/CALayer.h"
+#include "platform/ui/layers/CATransaction.h"
+#include "platform/ui/layers/Compositor.h"
 
 namespace {
 
@@ -90,8 +90,7 @@ struct LockScreen {
         text(slider, "slide to unlock", 22, CGRectMake(70, 18, 190, 30));
         icon(slider, CGRectMake(10, 8, 48, 48));
         icon(root, CGRectMake(280, 530, 29, 29));
-        for (int i = 0; i < 3; ++i)
-            icon(root, CGRectMake(100 + i * 14, 4, 12, 12));
+        for (int i = 0; i < 3; ++i) icon(root, CGRectMake(100 + i * 14, 4, 12, 12));
         icon(root, CGRectMake(145, 540, 30, 10));
     }
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "platform/ui/UIAlertView.h"
-#include "platform/ui/UIAlertViewButton.h"
+#include "platform/ui/views/UIAlertView.h"
+#include "platform/ui/views/UIAlertViewButton.h"
 #include "sim/ScriptCommandTable.h"
 #include "sim/ScriptError.h"
 

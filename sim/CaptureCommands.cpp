@@ -4,8 +4,8 @@
 
 #include "platform/foundation/NSRunLoop.h"
 #include "platform/graphics/PNGCodec.h"
-#include "platform/ui/UIApplication.h"
-#include "platform/ui/UIScreen.h"
+#include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIScreen.h"
 #include "sim/DeviceScreen.h"
 #include "sim/ScriptCommandTable.h"
 #include "sim/ScriptContext.h"

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "platform/ui/TouchDispatcher.h"
+#include "platform/ui/touches/TouchDispatcher.h"
 
 // Fingers on the device's screen, as the window's mouse and the scripts move them. Every touch is
 // user activity for SpringBoard's backlight; a finger that comes down on a dark screen only wakes

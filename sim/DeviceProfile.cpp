@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/ui/UIScreen.h"
+#include "platform/ui/views/UIScreen.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/graphics/CGGeometry.h"
-#include "platform/ui/UIDevice.h"
+#include "platform/ui/views/UIDevice.h"
 
 // A model of device the simulator can be: its portrait screen in points, the screen's scale and
 // whether it is a phone or a tablet.

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "platform/springboard/SpringBoard.h"
-#include "platform/ui/UIApplication.h"
+#include "platform/ui/views/UIApplication.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/UIDevice.h"
+#include "platform/ui/views/UIDevice.h"
 
 enum class RotationDirection { Clockwise, Anticlockwise };
 

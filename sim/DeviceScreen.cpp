@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "platform/ui/UIApplication.h"
-#include "platform/ui/UIScreen.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIScreen.h"
+#include "platform/ui/views/UIWindow.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/Compositor.h"
+#include "platform/ui/layers/Compositor.h"
 
 // The device's screen as the compositor draws it: the application's windows, back to front, at
 // the main screen's size and scale (taken when the screen is made). Main thread only.

@@ -3,7 +3,7 @@
 #include "platform/graphics/Typesetter.h"
 #include "platform/graphics/UIGraphics.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/UIFont.h"
+#include "platform/ui/text/UIFont.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 
 // The sample scene's caption: one line of text centred in the view, set with the typesetter in
 // the bold system font, over a clear background.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 
 // The sample scene's backdrop: a vertical gradient from deep blue to plum, drawn in drawRect:.
 class SampleGradientView : public UIView {

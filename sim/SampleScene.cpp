@@ -4,9 +4,9 @@
 
 #include "platform/foundation/NSTimer.h"
 #include "platform/graphics/UIColor.h"
-#include "platform/ui/UIApplication.h"
-#include "platform/ui/UIScreen.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIScreen.h"
+#include "platform/ui/views/UIWindow.h"
 #include "sim/SampleCaptionView.h"
 #include "sim/SampleGradientView.h"
 #include "sim/ViewTextRegistry.h"

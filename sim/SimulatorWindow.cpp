@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/foundation/NSRunLoop.h"
-#include "platform/ui/UIScreen.h"
+#include "platform/ui/views/UIScreen.h"
 #include "sim/DeviceScreen.h"
 #include "sim/WindowTyping.h"
 

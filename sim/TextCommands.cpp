@@ -3,10 +3,10 @@
 #include <limits>
 #include <string>
 
-#include "platform/ui/KeyboardInput.h"
-#include "platform/ui/UILabel.h"
-#include "platform/ui/UITextField.h"
-#include "platform/ui/UITextView.h"
+#include "platform/ui/text/KeyboardInput.h"
+#include "platform/ui/text/UITextField.h"
+#include "platform/ui/text/UITextView.h"
+#include "platform/ui/views/UILabel.h"
 #include "sim/ScriptCommandTable.h"
 #include "sim/ScriptError.h"
 #include "sim/ViewTextRegistry.h"

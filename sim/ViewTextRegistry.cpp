@@ -3,7 +3,7 @@
 #include <map>
 
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 
 namespace {
 

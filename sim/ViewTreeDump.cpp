@@ -4,9 +4,9 @@
 
 #include "platform/graphics/UIImage.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/UIImageView.h"
-#include "platform/ui/UIScreen.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/views/UIImageView.h"
+#include "platform/ui/views/UIScreen.h"
+#include "platform/ui/views/UIWindow.h"
 #include "sim/ViewTextRegistry.h"
 
 namespace {

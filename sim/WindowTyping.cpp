@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "platform/ui/KeyboardInput.h"
+#include "platform/ui/text/KeyboardInput.h"
 
 bool handleTypingEvent(const SDL_Event& event) {
     if (event.type == SDL_TEXTINPUT) {

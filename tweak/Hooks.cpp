@@ -2,10 +2,10 @@
 
 #include "platform/foundation/NSFileManager.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/UIApplication.h"
-#include "platform/ui/UIImageView.h"
-#include "platform/ui/UIScreen.h"
-#include "platform/ui/UITextView.h"
+#include "platform/ui/text/UITextView.h"
+#include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIImageView.h"
+#include "platform/ui/views/UIScreen.h"
 #include "tweak/ModuleState.h"
 #include "tweak/imageView.h"
 

@@ -4,8 +4,8 @@
 #include "common/SettingsKeys.h"
 #include "platform/foundation/SystemLog.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/UIAlertView.h"
-#include "platform/ui/UITextField.h"
+#include "platform/ui/text/UITextField.h"
+#include "platform/ui/views/UIAlertView.h"
 #include "tweak/imageView.h"
 
 Class LockAlert::classObject() {

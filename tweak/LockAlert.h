@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/runtime/NSObject.h"
-#include "platform/ui/UIAlertViewDelegate.h"
+#include "platform/ui/views/UIAlertViewDelegate.h"
 
 class UIAlertView;
 class UITextField;

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "platform/graphics/CGGeometry.h"
-#include "platform/ui/UIGestureRecognizerDelegate.h"
-#include "platform/ui/UITextViewDelegate.h"
-#include "platform/ui/UIViewController.h"
+#include "platform/ui/text/UITextViewDelegate.h"
+#include "platform/ui/touches/UIGestureRecognizerDelegate.h"
+#include "platform/ui/views/UIViewController.h"
 
 class ProgressHUD;
 class UIColor;

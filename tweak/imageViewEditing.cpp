@@ -2,8 +2,8 @@
 // out of the way; the end of editing saves the note.
 #include "common/SettingsKeys.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/UIImageView.h"
-#include "platform/ui/UITextView.h"
+#include "platform/ui/text/UITextView.h"
+#include "platform/ui/views/UIImageView.h"
 #include "tweak/ModuleState.h"
 #include "tweak/SettingWrites.h"
 #include "tweak/imageView.h"

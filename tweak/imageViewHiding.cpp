@@ -4,8 +4,8 @@
 
 #include "common/SettingsKeys.h"
 #include "common/SettingsStore.h"
-#include "platform/ui/UIImageView.h"
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIImageView.h"
+#include "platform/ui/views/UIView.h"
 #include "tweak/LockAlert.h"
 #include "tweak/ModuleState.h"
 #include "tweak/SettingWrites.h"

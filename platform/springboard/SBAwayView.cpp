@@ -7,8 +7,8 @@
 #include "platform/runtime/Runtime.h"
 #include "platform/springboard/SBClockText.h"
 #include "platform/springboard/SBWallpaperView.h"
-#include "platform/ui/UIFont.h"
-#include "platform/ui/UILabel.h"
+#include "platform/ui/text/UIFont.h"
+#include "platform/ui/views/UILabel.h"
 
 Class SBAwayView::classObject() {
     static const Class cls =

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 
 class SBAwayLockBar;
 class SBWallpaperView;

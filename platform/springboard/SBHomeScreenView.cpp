@@ -3,8 +3,8 @@
 #include "platform/graphics/UIColor.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/springboard/SBWallpaperView.h"
-#include "platform/ui/UIFont.h"
-#include "platform/ui/UILabel.h"
+#include "platform/ui/text/UIFont.h"
+#include "platform/ui/views/UILabel.h"
 
 Class SBHomeScreenView::classObject() {
     static const Class cls =

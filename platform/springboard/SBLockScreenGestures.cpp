@@ -2,8 +2,8 @@
 
 #include "platform/runtime/Runtime.h"
 #include "platform/springboard/SBLockScreenView.h"
-#include "platform/ui/UILongPressGestureRecognizer.h"
-#include "platform/ui/UITapGestureRecognizer.h"
+#include "platform/ui/touches/UILongPressGestureRecognizer.h"
+#include "platform/ui/touches/UITapGestureRecognizer.h"
 
 Class SBLockScreenBounceAnimator::classObject() {
     static const Class cls = defineClass<SBLockScreenBounceAnimator>(

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/runtime/NSObject.h"
-#include "platform/ui/UIGestureRecognizerDelegate.h"
+#include "platform/ui/touches/UIGestureRecognizerDelegate.h"
 
 class SBLockScreenView;
 class UIGestureRecognizer;

@@ -9,8 +9,8 @@
 #include "platform/springboard/SBLockScreenGestures.h"
 #include "platform/springboard/SBUIPasscodeLockViewWithKeyboard.h"
 #include "platform/springboard/SBWallpaperView.h"
-#include "platform/ui/UIFont.h"
-#include "platform/ui/UILabel.h"
+#include "platform/ui/text/UIFont.h"
+#include "platform/ui/views/UILabel.h"
 
 Class SBLockScreenScrollView::classObject() {
     static const Class cls =
@@ -115,8 +115,9 @@ void SBLockScreenView::willAnimateRotationToInterfaceOrientation_duration(UIInte
 }
 
 bool SBLockScreenView::isOwnContent(const UIView* view) const {
-    const UIView* own[] = {this,        wallpaper_.get(), _foregroundScrollView.get(), mainPage_.get(),
-                           clock_.get(), date_.get(),      slideToUnlock_.get(),        hint_.get()};
+    const UIView* own[] = {
+        this,         wallpaper_.get(), _foregroundScrollView.get(), mainPage_.get(),
+        clock_.get(), date_.get(),      slideToUnlock_.get(),        hint_.get()};
     return std::find(std::begin(own), std::end(own), view) != std::end(own);
 }
 

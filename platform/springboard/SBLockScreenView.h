@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/UIApplication.h"
-#include "platform/ui/UIScrollView.h"
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIScrollView.h"
+#include "platform/ui/views/UIView.h"
 
 class SBLockScreenBounceAnimator;
 class SBLockScreenHintManager;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 
 // The number pad of the passcode page: twelve round keys (1–9, 0) drawn as rings with digits.
 class SBPasscodeKeypad : public UIView {

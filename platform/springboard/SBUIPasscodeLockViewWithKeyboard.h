@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 
 class UILabel;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 
 // The lock and home screens' wallpaper: a calm diagonal gradient from deep blue to violet.
 class SBWallpaperView : public UIView {

@@ -14,9 +14,9 @@
 #include "platform/springboard/SBLockScreenView.h"
 #include "platform/springboard/SBUIPasscodeLockViewWithKeyboard.h"
 #include "platform/springboard/TweakLoader.h"
-#include "platform/ui/UIDevice.h"
-#include "platform/ui/UIScreen.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/views/UIDevice.h"
+#include "platform/ui/views/UIScreen.h"
+#include "platform/ui/views/UIWindow.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/springboard/SBBacklightController.h"
-#include "platform/ui/UIApplication.h"
+#include "platform/ui/views/UIApplication.h"
 
 class UIView;
 class UIWindow;

@@ -10,9 +10,9 @@
 #include "platform/foundation/DispatchQueue.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/UIFont.h"
-#include "platform/ui/UILabel.h"
-#include "platform/ui/UIScrollView.h"
+#include "platform/ui/text/UIFont.h"
+#include "platform/ui/views/UILabel.h"
+#include "platform/ui/views/UIScrollView.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/foundation/NSAssertionHandler.h"
-#include "platform/ui/CATransform3D.h"
+#include "platform/ui/layers/CATransform3D.h"
 #include "tests/hud/HUDTestSupport.h"
 
 namespace {

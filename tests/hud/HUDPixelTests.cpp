@@ -4,7 +4,7 @@
 
 #include "platform/graphics/Typesetter.h"
 #include "platform/graphics/UIColor.h"
-#include "platform/ui/UIFont.h"
+#include "platform/ui/text/UIFont.h"
 #include "tests/hud/HUDTestSupport.h"
 #include "tweak/hud/BarProgressView.h"
 #include "tweak/hud/RoundProgressView.h"

@@ -8,7 +8,7 @@
 #include "platform/foundation/NSAssertionHandler.h"
 #include "platform/foundation/NSThread.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/UILabel.h"
+#include "platform/ui/views/UILabel.h"
 #include "tests/hud/HUDTestSupport.h"
 #include "tweak/hud/BarProgressView.h"
 #include "tweak/hud/RoundProgressView.h"

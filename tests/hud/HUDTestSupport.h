@@ -10,7 +10,7 @@
 
 #include "platform/foundation/NSRunLoop.h"
 #include "platform/graphics/CGImage.h"
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 #include "tests/support/VirtualTimeTest.h"
 #include "tweak/hud/ProgressHUD.h"
 #include "tweak/hud/ProgressHUDDelegate.h"

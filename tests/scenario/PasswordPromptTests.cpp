@@ -2,9 +2,9 @@
 // at screen (5..35, 533..563); the prompt's field starts editing as the prompt appears.
 #include "common/SettingsKeys.h"
 #include "platform/foundation/NSRunLoop.h"
-#include "platform/ui/UIAlertView.h"
-#include "platform/ui/UIAlertViewButton.h"
-#include "platform/ui/UITextField.h"
+#include "platform/ui/text/UITextField.h"
+#include "platform/ui/views/UIAlertView.h"
+#include "platform/ui/views/UIAlertViewButton.h"
 #include "tests/scenario/LockScreenScenario.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "platform/graphics/PNGCodec.h"
-#include "platform/ui/UIDevice.h"
+#include "platform/ui/views/UIDevice.h"
 #include "sim/SimulatorCommand.h"
 #include "tests/sim/LeftoverWindows.h"
 #include "tests/sim/SampleScenePixels.h"

@@ -8,9 +8,9 @@
 
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/UIColor.h"
-#include "platform/ui/UIFont.h"
-#include "platform/ui/UITextView.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/text/UIFont.h"
+#include "platform/ui/text/UITextView.h"
+#include "platform/ui/views/UIWindow.h"
 #include "sim/DeviceScreen.h"
 #include "sim/ScriptCommands.h"
 #include "sim/ScriptContext.h"

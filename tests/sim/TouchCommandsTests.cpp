@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "platform/foundation/NSNotificationCenter.h"
-#include "platform/ui/UILongPressGestureRecognizer.h"
-#include "platform/ui/UITapGestureRecognizer.h"
+#include "platform/ui/touches/UILongPressGestureRecognizer.h"
+#include "platform/ui/touches/UITapGestureRecognizer.h"
 #include "sim/DeviceRotation.h"
 #include "sim/DeviceScreen.h"
 #include "sim/ScriptCommands.h"

@@ -2,9 +2,9 @@
 
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/UIImage.h"
-#include "platform/ui/UIImageView.h"
-#include "platform/ui/UIScreen.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/views/UIImageView.h"
+#include "platform/ui/views/UIScreen.h"
+#include "platform/ui/views/UIWindow.h"
 #include "sim/ViewTreeDump.h"
 #include "tests/support/TemporaryDeviceRoot.h"
 

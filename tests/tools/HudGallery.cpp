@@ -13,9 +13,9 @@
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIGraphics.h"
 #include "platform/graphics/UIImage.h"
-#include "platform/ui/Compositor.h"
-#include "platform/ui/UIImageView.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/layers/Compositor.h"
+#include "platform/ui/views/UIImageView.h"
+#include "platform/ui/views/UIWindow.h"
 #include "tweak/hud/ProgressHUD.h"
 
 namespace {

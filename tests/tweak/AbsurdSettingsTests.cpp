@@ -17,14 +17,14 @@
 
 #include "common/SettingsKeys.h"
 #include "platform/foundation/CFPreferences.h"
-#include "platform/ui/CALayer.h"
-#include "platform/ui/Compositor.h"
-#include "platform/ui/KeyboardInput.h"
-#include "platform/ui/UIApplication.h"
-#include "platform/ui/UIFont.h"
-#include "platform/ui/UIScreen.h"
-#include "platform/ui/UITextView.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/layers/CALayer.h"
+#include "platform/ui/layers/Compositor.h"
+#include "platform/ui/text/KeyboardInput.h"
+#include "platform/ui/text/UIFont.h"
+#include "platform/ui/text/UITextView.h"
+#include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIScreen.h"
+#include "platform/ui/views/UIWindow.h"
 #include "tests/tweak/LockScreenFixture.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include "platform/foundation/PropertyListFile.h"
 #include "platform/springboard/SBLockScreenView.h"
 #include "platform/springboard/SpringBoard.h"
-#include "platform/ui/UIDevice.h"
-#include "platform/ui/UIImageView.h"
-#include "platform/ui/UIScreen.h"
+#include "platform/ui/views/UIDevice.h"
+#include "platform/ui/views/UIImageView.h"
+#include "platform/ui/views/UIScreen.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "platform/foundation/PlistValue.h"
 #include "platform/graphics/CGGeometry.h"
-#include "platform/ui/TouchDispatcher.h"
+#include "platform/ui/touches/TouchDispatcher.h"
 #include "tests/support/TemporaryDeviceRoot.h"
 #include "tests/support/VirtualTimeTest.h"
 

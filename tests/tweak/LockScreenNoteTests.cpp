@@ -7,10 +7,10 @@
 #include "platform/notes/NoteContext.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/springboard/SpringBoard.h"
-#include "platform/ui/KeyboardInput.h"
-#include "platform/ui/UIFont.h"
-#include "platform/ui/UILabel.h"
-#include "platform/ui/UITextView.h"
+#include "platform/ui/text/KeyboardInput.h"
+#include "platform/ui/text/UIFont.h"
+#include "platform/ui/text/UITextView.h"
+#include "platform/ui/views/UILabel.h"
 #include "tests/tweak/LockScreenFixture.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include "platform/springboard/SBLockScreenView.h"
 #include "platform/springboard/SBUIPasscodeLockViewWithKeyboard.h"
 #include "platform/springboard/SpringBoard.h"
-#include "platform/ui/KeyboardInput.h"
-#include "platform/ui/UITextView.h"
+#include "platform/ui/text/KeyboardInput.h"
+#include "platform/ui/text/UITextView.h"
 #include "tests/tweak/LockScreenFixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/ui/UIActivityIndicatorView.h"
+#include "platform/ui/views/UIActivityIndicatorView.h"
 #include "tests/support/VirtualTimeTest.h"
 
 namespace {

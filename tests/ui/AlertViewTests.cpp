@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
-#include "platform/ui/KeyboardPresenter.h"
-#include "platform/ui/UIAlertView.h"
-#include "platform/ui/UIAlertViewButton.h"
-#include "platform/ui/UIKeyboard.h"
-#include "platform/ui/UITextField.h"
+#include "platform/ui/text/KeyboardPresenter.h"
+#include "platform/ui/text/UIKeyboard.h"
+#include "platform/ui/text/UITextField.h"
+#include "platform/ui/views/UIAlertView.h"
+#include "platform/ui/views/UIAlertViewButton.h"
 #include "tests/ui/TouchTestSupport.h"
 
 namespace {

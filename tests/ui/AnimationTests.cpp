@@ -3,12 +3,12 @@
 #include <limits>
 
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/CAAnimation.h"
-#include "platform/ui/CAMediaTimingFunction.h"
-#include "platform/ui/CATransaction.h"
-#include "platform/ui/LayerTransition.h"
-#include "platform/ui/SpringTiming.h"
-#include "platform/ui/UIView.h"
+#include "platform/ui/layers/CAAnimation.h"
+#include "platform/ui/layers/CAMediaTimingFunction.h"
+#include "platform/ui/layers/CATransaction.h"
+#include "platform/ui/layers/LayerTransition.h"
+#include "platform/ui/layers/SpringTiming.h"
+#include "platform/ui/views/UIView.h"
 #include "tests/support/VirtualTimeTest.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include "platform/foundation/Clock.h"
 #include "platform/graphics/CGColor.h"
 #include "platform/graphics/CGColorSpace.h"
-#include "platform/ui/CALayer.h"
-#include "platform/ui/Compositor.h"
+#include "platform/ui/layers/CALayer.h"
+#include "platform/ui/layers/Compositor.h"
 
 // Tiny screens, layers that change without implicit animations, and pixel reads by point.
 struct Rgb {

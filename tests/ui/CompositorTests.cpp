@@ -4,7 +4,7 @@
 
 #include "platform/foundation/NSRunLoop.h"
 #include "platform/graphics/UIGraphics.h"
-#include "platform/ui/CAAnimation.h"
+#include "platform/ui/layers/CAAnimation.h"
 #include "tests/ui/CompositorTestSupport.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/ui/LayerTransition.h"
+#include "platform/ui/layers/LayerTransition.h"
 #include "tests/ui/CompositorTestSupport.h"
 
 namespace {

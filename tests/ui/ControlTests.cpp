@@ -5,9 +5,9 @@
 
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIGraphics.h"
-#include "platform/ui/Compositor.h"
-#include "platform/ui/UISlider.h"
-#include "platform/ui/UISwitch.h"
+#include "platform/ui/layers/Compositor.h"
+#include "platform/ui/views/UISlider.h"
+#include "platform/ui/views/UISwitch.h"
 #include "tests/ui/CompositorTestSupport.h"
 #include "tests/ui/TouchTestSupport.h"
 

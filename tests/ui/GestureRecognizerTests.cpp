@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/ui/UIGestureRecognizerDelegate.h"
-#include "platform/ui/UILongPressGestureRecognizer.h"
-#include "platform/ui/UIPanGestureRecognizer.h"
-#include "platform/ui/UITapGestureRecognizer.h"
+#include "platform/ui/touches/UIGestureRecognizerDelegate.h"
+#include "platform/ui/touches/UILongPressGestureRecognizer.h"
+#include "platform/ui/touches/UIPanGestureRecognizer.h"
+#include "platform/ui/touches/UITapGestureRecognizer.h"
 #include "tests/ui/TouchTestSupport.h"
 
 namespace {

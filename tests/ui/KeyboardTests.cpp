@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/ui/KeyboardLayout.h"
-#include "platform/ui/KeyboardPresenter.h"
-#include "platform/ui/UIDevice.h"
-#include "platform/ui/UIKeyboard.h"
+#include "platform/ui/text/KeyboardLayout.h"
+#include "platform/ui/text/KeyboardPresenter.h"
+#include "platform/ui/text/UIKeyboard.h"
+#include "platform/ui/views/UIDevice.h"
 #include "tests/ui/TextInputTestSupport.h"
 
 namespace {

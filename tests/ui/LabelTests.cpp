@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "platform/graphics/Typesetter.h"
-#include "platform/ui/UIFont.h"
-#include "platform/ui/UILabel.h"
+#include "platform/ui/text/UIFont.h"
+#include "platform/ui/views/UILabel.h"
 
 namespace {
 

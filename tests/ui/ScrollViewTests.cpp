@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/ui/UIScrollView.h"
+#include "platform/ui/views/UIScrollView.h"
 #include "tests/ui/TouchTestSupport.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/ui/KeyboardPresenter.h"
-#include "platform/ui/UIFont.h"
+#include "platform/ui/text/KeyboardPresenter.h"
+#include "platform/ui/text/UIFont.h"
 #include "tests/ui/TextInputTestSupport.h"
 
 namespace {

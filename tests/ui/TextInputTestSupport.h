@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "platform/graphics/CGImage.h"
-#include "platform/ui/TouchDispatcher.h"
-#include "platform/ui/UIApplication.h"
-#include "platform/ui/UIScreen.h"
-#include "platform/ui/UITextField.h"
-#include "platform/ui/UITextView.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/text/UITextField.h"
+#include "platform/ui/text/UITextView.h"
+#include "platform/ui/touches/TouchDispatcher.h"
+#include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIScreen.h"
+#include "platform/ui/views/UIWindow.h"
 #include "tests/support/VirtualTimeTest.h"
 
 // Records what text inputs tell their delegate, in order, naming each input by its tag; tests

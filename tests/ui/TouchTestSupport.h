@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/TouchDispatcher.h"
-#include "platform/ui/UIApplication.h"
-#include "platform/ui/UIGestureRecognizer.h"
-#include "platform/ui/UIPanGestureRecognizer.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/touches/TouchDispatcher.h"
+#include "platform/ui/touches/UIGestureRecognizer.h"
+#include "platform/ui/touches/UIPanGestureRecognizer.h"
+#include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIWindow.h"
 #include "tests/support/VirtualTimeTest.h"
 
 // A view that writes down the touch methods it receives: "began", "moved", "ended",

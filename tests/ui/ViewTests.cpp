@@ -6,7 +6,7 @@
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIGraphics.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/views/UIWindow.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "platform/foundation/NSTimer.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/CATransaction.h"
-#include "platform/ui/UIFont.h"
-#include "platform/ui/UIWindow.h"
+#include "platform/ui/layers/CATransaction.h"
+#include "platform/ui/text/UIFont.h"
+#include "platform/ui/views/UIWindow.h"
 #include "tweak/hud/ProgressHUDDelegate.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/KeyValueObservable.h"
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 #include "tweak/hud/AtomicProperty.h"
 
 class DispatchQueue;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/foundation/KeyValueObservable.h"
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 
 // Marks `view` for redisplay whenever one of `keyPaths` of `observed` changes, for as long as
 // the subscriptions are kept. A view observing itself keeps them as members, so they end with it.

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/foundation/KeyValueObservable.h"
-#include "platform/ui/UIView.h"
+#include "platform/ui/views/UIView.h"
 
 class UIColor;
 
