@@ -9,6 +9,7 @@ packages=(
     libcairo2-dev libpixman-1-dev libpango1.0-dev fonts-urw-base35 fonts-liberation2
     libsleef-dev libsqlite3-dev
     libsdl2-dev nlohmann-json3-dev xvfb xauth
+    ccache
 )
 
 missing=()
