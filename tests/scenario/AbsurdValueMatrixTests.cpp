@@ -214,13 +214,13 @@ std::string centreOf(UIView* view, const std::string& what) {
     return point(centre);
 }
 
+// SpringBoard booted in this process on virtual time over the device root, driven by script lines.
 class Device {
 public:
     explicit Device(const std::filesystem::path& root) : context_{screen_, root} {
         prepareDeviceRoot(root);
         DeviceProfile::named("iphone5")->apply("7.0.4");
         Clock::setCurrent(std::make_shared<VirtualClock>());
-        installDeliverables();
         SpringBoard::shared().boot();
     }
 
@@ -406,6 +406,12 @@ protected:
     static void SetUpTestSuite() {
         // Fonts are loaded once here, before the forks, not in every process.
         Typesetter::sizeOfText("warm", {"Helvetica Neue", 14, FontWeight::Regular});
+    }
+
+    // The deliverables are installed once for all of the key's runs, as they don't change.
+    AbsurdValueMatrixTest() {
+        prepareDeviceRoot(root_.path());
+        installDeliverables();
     }
 
     void writeDamaged(const std::string& key, const Damage& damage) {
