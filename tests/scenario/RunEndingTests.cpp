@@ -128,10 +128,18 @@ void pushMouse(Uint32 type, int x, int y) {
     SDL_PushEvent(&event);
 }
 
+// Until the window has taken every event pushed so far, and a few frames more for its turns.
+void letTheWindowCatchUp() {
+    while (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+}
+
 void pushTap(int x, int y) {
     pushMouse(SDL_MOUSEBUTTONDOWN, x, y);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    letTheWindowCatchUp();
     pushMouse(SDL_MOUSEBUTTONUP, x, y);
+    letTheWindowCatchUp();
 }
 
 // The window's person types into the note, taps its keyboard button and quits at once, in the
@@ -140,16 +148,15 @@ void editAndQuit(const std::filesystem::path& preferenceFile, const SDL_Event& q
     // The first boot's defaults are written once SpringBoard has loaded the note.
     if (!waitFor([&] { return std::filesystem::exists(preferenceFile); }, std::chrono::seconds(60)))
         std::_Exit(3);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    letTheWindowCatchUp();
     pushTap(100, 200);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     SDL_Event text{};
     text.type = SDL_TEXTINPUT;
     SDL_strlcpy(text.text.text, "important text", sizeof(text.text.text));
     SDL_PushEvent(&text);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    letTheWindowCatchUp();
     pushMouse(SDL_MOUSEBUTTONDOWN, 17, 117);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    letTheWindowCatchUp();
     pushMouse(SDL_MOUSEBUTTONUP, 17, 117);
     SDL_Event copy = quit;
     SDL_PushEvent(&copy);
