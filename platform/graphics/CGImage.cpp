@@ -4,10 +4,13 @@
 
 #include "platform/foundation/NSAssertionHandler.h"
 
-CGImage::CGImage(size_t width, size_t height, std::vector<uint32_t> pixels, bool opaque)
+CGImage::CGImage(size_t width, size_t height, Pixels pixels, bool opaque)
     : width_(width), height_(height), pixels_(std::move(pixels)), opaque_(opaque) {
     NSAssert(pixels_.size() == width_ * height_, "Pixel count must match the image size.");
 }
+
+CGImage::CGImage(size_t width, size_t height, const std::vector<uint32_t>& pixels, bool opaque)
+    : CGImage(width, height, Pixels(pixels.begin(), pixels.end()), opaque) {}
 
 size_t CGImageGetWidth(const CGImageRef& image) {
     return image ? image->width() : 0;
@@ -26,8 +29,7 @@ size_t CGImageGetBytesPerRow(const CGImageRef& image) {
 }
 
 CGImageAlphaInfo CGImageGetAlphaInfo(const CGImageRef& image) {
-    if (!image)
-        return kCGImageAlphaNone;
+    if (!image) return kCGImageAlphaNone;
     return image->isOpaque() ? kCGImageAlphaNoneSkipFirst : kCGImageAlphaPremultipliedFirst;
 }
 
@@ -36,16 +38,14 @@ CGBitmapInfo CGImageGetBitmapInfo(const CGImageRef& image) {
 }
 
 CGImageRef CGImageCreateWithImageInRect(const CGImageRef& image, CGRect rect) {
-    if (!image)
-        return nullptr;
+    if (!image) return nullptr;
     const CGRect bounds = CGRectMake(0, 0, image->width(), image->height());
     const CGRect area = CGRectIntegral(CGRectIntersection(bounds, rect));
-    if (CGRectIsEmpty(area))
-        return nullptr;
+    if (CGRectIsEmpty(area)) return nullptr;
     const auto x0 = static_cast<size_t>(area.origin.x), y0 = static_cast<size_t>(area.origin.y);
     const auto width = static_cast<size_t>(area.size.width);
     const auto height = static_cast<size_t>(area.size.height);
-    std::vector<uint32_t> pixels;
+    CGImage::Pixels pixels;
     pixels.reserve(width * height);
     for (size_t y = y0; y < y0 + height; ++y) {
         const auto row = image->pixels().subspan(y * image->width() + x0, width);

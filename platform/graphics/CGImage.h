@@ -8,13 +8,18 @@
 
 #include "platform/graphics/CGBitmapInfo.h"
 #include "platform/graphics/CGGeometry.h"
+#include "platform/graphics/UninitializedAllocator.h"
 
 // An immutable bitmap: 8-bit premultiplied pixels in the native word order (one uint32_t per
 // pixel, 0xAARRGGBB; bytes B,G,R,A in memory), rows top to bottom without padding. Opaque images
 // come from opaque contexts and PNG files without alpha; their alpha is always 255.
 class CGImage {
-  public:
-    CGImage(size_t width, size_t height, std::vector<uint32_t> pixels, bool opaque);
+public:
+    // A new image's pixels, not cleared before its maker fills them.
+    using Pixels = std::vector<uint32_t, UninitializedAllocator<uint32_t>>;
+
+    CGImage(size_t width, size_t height, Pixels pixels, bool opaque);
+    CGImage(size_t width, size_t height, const std::vector<uint32_t>& pixels, bool opaque);
 
     size_t width() const { return width_; }
     size_t height() const { return height_; }
@@ -22,10 +27,10 @@ class CGImage {
     std::span<const uint32_t> pixels() const { return pixels_; }
     uint32_t pixelAt(size_t x, size_t y) const { return pixels_[y * width_ + x]; }
 
-  private:
+private:
     size_t width_;
     size_t height_;
-    std::vector<uint32_t> pixels_;
+    Pixels pixels_;
     bool opaque_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/graphics/detail/ImageSnapshot.h"
 #include "platform/graphics/detail/LibraryHandles.h"
 
 namespace {
@@ -10,8 +11,7 @@ using detail::CairoSurface;
 using detail::PixmanImage;
 
 CGImageRef imageFromSurface(cairo_surface_t* surface) {
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
-        return nullptr;
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) return nullptr;
     pixman_format_code_t format;
     switch (cairo_image_surface_get_format(surface)) {
         case CAIRO_FORMAT_ARGB32:
@@ -28,19 +28,12 @@ CGImageRef imageFromSurface(cairo_surface_t* surface) {
     }
     const int width = cairo_image_surface_get_width(surface);
     const int height = cairo_image_surface_get_height(surface);
-    if (width <= 0 || height <= 0)
-        return nullptr;
+    if (width <= 0 || height <= 0) return nullptr;
     cairo_surface_flush(surface);
     const PixmanImage source(pixman_image_create_bits(
         format, width, height, reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface)),
         cairo_image_surface_get_stride(surface)));
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-    const PixmanImage copy(
-        pixman_image_create_bits(PIXMAN_a8r8g8b8, width, height, pixels.data(), width * 4));
-    pixman_image_composite32(PIXMAN_OP_SRC, source.get(), nullptr, copy.get(), 0, 0, 0, 0, 0, 0,
-                             width, height);
-    return std::make_shared<const CGImage>(width, height, std::move(pixels),
-                                           format == PIXMAN_x8r8g8b8);
+    return detail::snapshotImage(source.get(), width, height, format == PIXMAN_x8r8g8b8);
 }
 
 // Cairo only reads the pixels while writing a PNG.
@@ -57,8 +50,7 @@ CairoSurface surfaceOver(const CGImage& image) {
 CGImageRef PNGCodec::decode(std::span<const uint8_t> bytes) {
     auto read = [](void* closure, unsigned char* data, unsigned int length) {
         auto* remaining = static_cast<std::span<const uint8_t>*>(closure);
-        if (remaining->size() < length)
-            return CAIRO_STATUS_READ_ERROR;
+        if (remaining->size() < length) return CAIRO_STATUS_READ_ERROR;
         std::memcpy(data, remaining->data(), length);
         *remaining = remaining->subspan(length);
         return CAIRO_STATUS_SUCCESS;
@@ -73,8 +65,7 @@ CGImageRef PNGCodec::readFile(const std::string& path) {
 }
 
 std::optional<std::vector<uint8_t>> PNGCodec::encode(const CGImage& image) {
-    if (image.width() == 0 || image.height() == 0)
-        return std::nullopt;
+    if (image.width() == 0 || image.height() == 0) return std::nullopt;
     const CairoSurface surface = surfaceOver(image);
     std::vector<uint8_t> bytes;
     auto write = [](void* closure, const unsigned char* data, unsigned int length) {
@@ -89,8 +80,7 @@ std::optional<std::vector<uint8_t>> PNGCodec::encode(const CGImage& image) {
 }
 
 bool PNGCodec::writeFile(const CGImage& image, const std::string& path) {
-    if (image.width() == 0 || image.height() == 0)
-        return false;
+    if (image.width() == 0 || image.height() == 0) return false;
     const CairoSurface surface = surfaceOver(image);
     return cairo_surface_write_to_png(surface.get(), path.c_str()) == CAIRO_STATUS_SUCCESS;
 }

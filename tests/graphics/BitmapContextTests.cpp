@@ -49,6 +49,25 @@ TEST(BitmapContext, CallersSeeAndChangeTheSameBytes) {
     EXPECT_EQ(imagePixel(image, 0, 0).a, 255);
 }
 
+TEST(BitmapContext, SnapshotsReadPaddedRowsInEveryLayout) {
+    for (const CGBitmapInfo info :
+         {CGBitmapInfo{kCGImageAlphaPremultipliedFirst},
+          CGBitmapInfo{kCGImageAlphaPremultipliedFirst | kCGBitmapByteOrder32Little},
+          CGBitmapInfo{kCGImageAlphaNoneSkipFirst}}) {
+        SCOPED_TRACE(info);
+        std::vector<uint8_t> pixels(3 * 16, 0);
+        const auto context =
+            CGBitmapContextCreate(pixels.data(), 2, 3, 8, 16, CGColorSpaceCreateDeviceRGB(), info);
+        CGContextSetRGBFillColor(context, 1, 0, 0, 1);
+        CGContextFillRect(context, CGRectMake(1, 1, 1, 1));  // the middle row's right pixel
+        const auto image = CGBitmapContextCreateImage(context);
+        EXPECT_EQ(imagePixel(image, 1, 1), (Argb{255, 255, 0, 0}));
+        EXPECT_EQ(imagePixel(image, 0, 1).r, 0);
+        EXPECT_EQ(imagePixel(image, 1, 2).r, 0);
+        EXPECT_EQ(imagePixel(image, 1, 0).r, 0);
+    }
+}
+
 TEST(BitmapContext, RefusesUnsupportedOrUnsafeParameters) {
     SystemLogCapture log;
     const auto rgb = CGColorSpaceCreateDeviceRGB();

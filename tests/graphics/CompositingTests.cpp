@@ -181,6 +181,22 @@ TEST(Images, DrawImageIsUprightWithYUpAndScalesBilinearly) {
     EXPECT_EQ(argbAt(wide, 3, 0).r, 255);
 }
 
+// An image whose rectangle lies on whole pixels is painted without a coverage mask of its own; it
+// must change exactly what a masked shape would: its rectangle, through the clip.
+TEST(Images, ImageOnWholePixelsChangesOnlyItsRectangleThroughTheClip) {
+    const auto context = makeArgbContext(4, 2);
+    CGContextSetRGBFillColor(context, 0, 1, 0, 1);
+    CGContextFillRect(context, CGRectMake(0, 0, 4, 2));
+    CGContextSetBlendMode(context, kCGBlendModeCopy);
+    CGContextClipToRect(context, CGRectMake(0, 0, 2, 2));
+    CGContextDrawImage(context, CGRectMake(1, 0, 2, 1), solidImage(2, 1, 0x80000080));
+    const Argb green{255, 0, 255, 0};
+    EXPECT_EQ(argbAt(context, 1, 1), (Argb{128, 0, 0, 128}));  // replaced, not blended
+    EXPECT_EQ(argbAt(context, 0, 1), green);                   // beside the image
+    EXPECT_EQ(argbAt(context, 2, 1), green);                   // in the image, outside the clip
+    EXPECT_EQ(argbAt(context, 1, 0), green);                   // above the image
+}
+
 TEST(Images, PatternColoursTileFromTheTopLeft) {
     const auto tile =
         std::make_shared<const CGImage>(2, 1, std::vector<uint32_t>{0xffff0000, 0xff00ff00}, false);

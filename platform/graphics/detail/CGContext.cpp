@@ -7,6 +7,7 @@
 
 #include "platform/graphics/detail/BoxBlur.h"
 #include "platform/graphics/detail/CairoPath.h"
+#include "platform/graphics/detail/ImageSnapshot.h"
 
 using detail::CoverageMask;
 using detail::IntRect;
@@ -119,8 +120,7 @@ void CGContext::save() {
 }
 
 void CGContext::restore() {
-    if (savedStates_.empty())
-        return;
+    if (savedStates_.empty()) return;
     state_ = std::move(savedStates_.back());
     savedStates_.pop_back();
 }
@@ -137,8 +137,7 @@ void CGContext::setUIKitBaseSpace(CGFloat scale) {
 CoverageMask CGContext::pathCoverage(bool evenOdd) const {
     CoverageMask coverage(
         IntRect::enclosing(path_.boundingBox(), bounds_).inflated(1).intersected(bounds_));
-    if (coverage.isEmpty())
-        return coverage;
+    if (coverage.isEmpty()) return coverage;
     const detail::Cairo cr = coverage.drawingContext();
     cairo_set_antialias(cr.get(),
                         state_.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
@@ -184,11 +183,9 @@ void CGContext::strokePath() {
 
 void CGContext::fillWithCairo(CGRect deviceArea, const std::function<void(cairo_t*)>& draw) {
     const CGAffineTransform toDevice = deviceTransform();
-    if (!CGAffineTransformIsInvertible(toDevice))
-        return;
+    if (!CGAffineTransformIsInvertible(toDevice)) return;
     CoverageMask coverage(IntRect::enclosing(deviceArea, bounds_));
-    if (coverage.isEmpty())
-        return;
+    if (coverage.isEmpty()) return;
     {
         const detail::Cairo cr = coverage.drawingContext();
         const cairo_matrix_t matrix = cairoMatrix(toDevice);
@@ -215,6 +212,22 @@ CGAffineTransform imageToUser(CGRect rect, const CGImage& image) {
                                  -rect.size.height / image.height(), rect.origin.x,
                                  rect.origin.y + rect.size.height);
 }
+
+// The device pixels `rect` covers whole, when its edges fall on pixel boundaries of a device space
+// that is not turned: its coverage would be all or nothing, so it needs no mask.
+std::optional<IntRect> pixelAlignedRect(CGRect rect, const CGAffineTransform& toDevice) {
+    if (toDevice.b != 0 || toDevice.c != 0 || CGRectIsNull(rect)) return std::nullopt;
+    const CGRect device = CGRectApplyAffineTransform(rect, toDevice);
+    // Far beyond any bitmap; keeps the conversion to int exact.
+    constexpr CGFloat kFarthestEdge = 1 << 24;
+    const CGFloat edges[] = {CGRectGetMinX(device), CGRectGetMinY(device), CGRectGetMaxX(device),
+                             CGRectGetMaxY(device)};
+    for (const CGFloat edge : edges) {
+        if (!(std::abs(edge) <= kFarthestEdge) || edge != std::floor(edge)) return std::nullopt;
+    }
+    const int left = static_cast<int>(edges[0]), top = static_cast<int>(edges[1]);
+    return IntRect{left, top, static_cast<int>(edges[2]) - left, static_cast<int>(edges[3]) - top};
+}
 }  // namespace
 
 void CGContext::clipToMask(CGRect rect, const CGImage& mask) {
@@ -235,20 +248,23 @@ void CGContext::clipToMask(CGRect rect, const CGImage& mask) {
 }
 
 void CGContext::drawImage(CGRect rect, const CGImage& image) {
+    PixmanImage source = detail::imageSource(
+        image, CGAffineTransformConcat(imageToUser(rect, image), deviceTransform()));
+    if (const auto area = pixelAlignedRect(rect, deviceTransform())) {
+        paintRect(*area, std::move(source));
+        return;
+    }
     const CGPath savedPath = std::exchange(path_, {});
     path_.addRect(rect, deviceTransform());
     CoverageMask coverage = pathCoverage(false);
     path_ = savedPath;
-    paint(std::move(coverage),
-          detail::imageSource(
-              image, CGAffineTransformConcat(imageToUser(rect, image), deviceTransform())));
+    paint(std::move(coverage), std::move(source));
 }
 
 void CGContext::drawGradient(const CGGradient& gradient, const detail::GradientShape& shape,
                              CGGradientDrawingOptions options) {
     const CGAffineTransform toDevice = deviceTransform();
-    if (!CGAffineTransformIsInvertible(toDevice))
-        return;
+    if (!CGAffineTransformIsInvertible(toDevice)) return;
     const CGRect userBounds = CGRectApplyAffineTransform(CGRectMake(0, 0, width(), height()),
                                                          CGAffineTransformInvert(toDevice));
     const CGFloat extent = std::hypot(userBounds.size.width, userBounds.size.height) +
@@ -264,17 +280,30 @@ CGRect CGContext::clipBoundingBoxInUserSpace() const {
                                       CGAffineTransformInvert(deviceTransform()));
 }
 
-void CGContext::paint(CoverageMask coverage, PixmanImage source) {
-    if (!source || coverage.isEmpty())
-        return;
-    coverage.multiply(state_.alpha);
+bool CGContext::castsShadow() const {
     const detail::Shadow& shadow = state_.shadow;
-    if (shadow.color && (shadow.blur > 0 || shadow.offset != CGSizeZero)) {
-        paintShadow(coverage, source.get());
-    }
-    if (state_.clip)
-        coverage = coverage.intersected(*state_.clip);
+    return shadow.color && (shadow.blur > 0 || shadow.offset != CGSizeZero);
+}
+
+void CGContext::paint(CoverageMask coverage, PixmanImage source) {
+    if (!source || coverage.isEmpty()) return;
+    coverage.multiply(state_.alpha);
+    if (castsShadow()) paintShadow(coverage, source.get());
+    if (state_.clip) coverage = coverage.intersected(*state_.clip);
     composite(source.get(), coverage);
+}
+
+void CGContext::paintRect(const IntRect& area, PixmanImage source) {
+    if (state_.alpha < 1 || castsShadow()) {
+        paint(CoverageMask(area.intersected(bounds_), 255), std::move(source));
+        return;
+    }
+    if (!source) return;
+    // Full coverage through the clip is the clip itself.
+    if (state_.clip)
+        composite(source.get(), state_.clip->image(), state_.clip->bounds(), area);
+    else
+        composite(source.get(), nullptr, area, area);
 }
 
 // The shadow is the alpha of what is drawn, blurred, moved by the offset and painted in the
@@ -296,18 +325,21 @@ void CGContext::paintShadow(const CoverageMask& coverage, pixman_image_t* source
     const CoverageMask visible =
         state_.clip ? mask.intersected(*state_.clip) : mask.croppedTo(bounds_);
     const PixmanImage color = detail::colorSource(*shadow.color, baseScale_);
-    if (color)
-        composite(color.get(), visible);
+    if (color) composite(color.get(), visible);
 }
 
 void CGContext::composite(pixman_image_t* source, const CoverageMask& mask) {
-    const IntRect r = mask.bounds().intersected(bounds_);
-    if (r.isEmpty())
-        return;
-    const int mx = r.x - mask.bounds().x, my = r.y - mask.bounds().y;
+    composite(source, mask.image(), mask.bounds(), mask.bounds());
+}
+
+void CGContext::composite(pixman_image_t* source, pixman_image_t* mask, const IntRect& maskBounds,
+                          const IntRect& area) {
+    const IntRect r = area.intersected(maskBounds).intersected(bounds_);
+    if (r.isEmpty()) return;
+    const int mx = r.x - maskBounds.x, my = r.y - maskBounds.y;
     if (const auto op = boundedOperator(state_.blendMode)) {
-        pixman_image_composite32(*op, source, mask.image(), destination_.get(), r.x, r.y, mx, my,
-                                 r.x, r.y, r.width, r.height);
+        pixman_image_composite32(*op, source, mask, destination_.get(), r.x, r.y, mx, my, r.x, r.y,
+                                 r.width, r.height);
         return;
     }
     // result = destination·(1 − coverage) + (source OP destination)·coverage
@@ -323,20 +355,15 @@ void CGContext::composite(pixman_image_t* source, const CoverageMask& mask) {
                                  r.height);
     }
     const PixmanImage white = detail::solidSource({1, 1, 1, 1});
-    pixman_image_composite32(PIXMAN_OP_OUT_REVERSE, white.get(), mask.image(), destination_.get(),
-                             0, 0, mx, my, r.x, r.y, r.width, r.height);
+    pixman_image_composite32(PIXMAN_OP_OUT_REVERSE, white.get(), mask, destination_.get(), 0, 0, mx,
+                             my, r.x, r.y, r.width, r.height);
     if (blended) {
-        pixman_image_composite32(PIXMAN_OP_ADD, blended.get(), mask.image(), destination_.get(), 0,
-                                 0, mx, my, r.x, r.y, r.width, r.height);
+        pixman_image_composite32(PIXMAN_OP_ADD, blended.get(), mask, destination_.get(), 0, 0, mx,
+                                 my, r.x, r.y, r.width, r.height);
     }
 }
 
 CGImageRef CGContext::makeImage() const {
-    const bool opaque = !PIXMAN_FORMAT_A(layout_.format);
-    std::vector<uint32_t> pixels(static_cast<size_t>(width()) * height());
-    const PixmanImage copy(
-        pixman_image_create_bits(PIXMAN_a8r8g8b8, width(), height(), pixels.data(), width() * 4));
-    pixman_image_composite32(PIXMAN_OP_SRC, destination_.get(), nullptr, copy.get(), 0, 0, 0, 0, 0,
-                             0, width(), height());
-    return std::make_shared<const CGImage>(width(), height(), std::move(pixels), opaque);
+    return detail::snapshotImage(destination_.get(), width(), height(),
+                                 !PIXMAN_FORMAT_A(layout_.format));
 }

@@ -15,7 +15,7 @@
 // operation becomes coverage (where, how much) and a source (what colour), composited through
 // the clip with the blend mode, after a shadow when one is set.
 class CGContext {
-  public:
+public:
     struct Layout {
         pixman_format_code_t format;
         CGColorSpaceRef space;  // null for alpha-only
@@ -59,11 +59,17 @@ class CGContext {
 
     CGImageRef makeImage() const;
 
-  private:
+private:
     detail::CoverageMask pathCoverage(bool evenOdd) const;
+    bool castsShadow() const;
     void paint(detail::CoverageMask coverage, detail::PixmanImage source);
+    // Paints `source` over the whole pixels of `area`, as a mask covering them fully would.
+    void paintRect(const detail::IntRect& area, detail::PixmanImage source);
     void paintShadow(const detail::CoverageMask& coverage, pixman_image_t* source);
     void composite(pixman_image_t* source, const detail::CoverageMask& mask);
+    // Through `mask`, which lies over `maskBounds` (null: full coverage there), within `area`.
+    void composite(pixman_image_t* source, pixman_image_t* mask, const detail::IntRect& maskBounds,
+                   const detail::IntRect& area);
     void intersectClip(detail::CoverageMask coverage);
 
     Layout layout_;

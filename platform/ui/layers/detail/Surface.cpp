@@ -1,6 +1,6 @@
 #include "platform/ui/layers/detail/Surface.h"
 
-#include <vector>
+#include "platform/graphics/detail/ImageSnapshot.h"
 
 namespace detail {
 
@@ -47,12 +47,7 @@ void Surface::composite(pixman_op_t op, Placed source, Placed mask, IntRect area
 
 CGImageRef Surface::makeImage() const {
     if (!image_) return nullptr;
-    std::vector<uint32_t> pixels(static_cast<size_t>(rect_.width) * rect_.height);
-    const PixmanImage copy(pixman_image_create_bits(PIXMAN_a8r8g8b8, rect_.width, rect_.height,
-                                                    pixels.data(), rect_.width * 4));
-    pixman_image_composite32(PIXMAN_OP_SRC, image_.get(), nullptr, copy.get(), 0, 0, 0, 0, 0, 0,
-                             rect_.width, rect_.height);
-    return std::make_shared<const CGImage>(rect_.width, rect_.height, std::move(pixels), false);
+    return snapshotImage(image_.get(), rect_.width, rect_.height, false);
 }
 
 }  // namespace detail
