@@ -35,7 +35,7 @@ std::shared_ptr<UIViewController> UINavigationController::topViewController() co
 }
 
 bool UINavigationController::isOnScreen() const {
-    return isViewLoaded() && const_cast<UINavigationController*>(this)->view()->window();
+    return viewIfLoaded() && viewIfLoaded()->window();
 }
 
 CGRect UINavigationController::contentFrame() {
@@ -116,7 +116,7 @@ void UINavigationController::transition(const std::shared_ptr<UIViewController>&
     const CGRect frame = contentFrame();
     const auto& toView = to->view();
     placePane(*toView);
-    const std::shared_ptr<UIView> fromView = from && from->isViewLoaded() ? from->view() : nullptr;
+    const std::shared_ptr<UIView> fromView = from ? from->viewIfLoaded() : nullptr;
     if (visible) {
         if (from) from->beginAppearanceTransition(false, animated);
         to->beginAppearanceTransition(true, animated);

@@ -30,6 +30,8 @@ class UIViewController : public UIResponder {
     const std::shared_ptr<UIView>& view();
     void setView(std::shared_ptr<UIView> view);
     bool isViewLoaded() const { return view_ != nullptr; }
+    // The view without loading it: null when it isn't loaded.
+    const std::shared_ptr<UIView>& viewIfLoaded() const { return view_; }
 
     const std::string& title() const { return title_; }
     // Also the navigation item's title.
