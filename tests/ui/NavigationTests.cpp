@@ -180,3 +180,34 @@ TEST_F(NavigationTest, AMemoryWarningUnloadsOnlyPanesOffScreenAndTheyLoadAgainWh
     EXPECT_FALSE(next->isViewLoaded()) << "popped and off screen";
     EXPECT_TRUE(root_->isViewLoaded());
 }
+
+namespace {
+
+// A controller class known to the runtime only for the hook test below.
+class HookedController : public UIViewController {
+    RUNTIME_CLASS(HookedController)
+};
+
+Class HookedController::classObject() {
+    static const Class cls =
+        defineClass<HookedController>("HookedController", UIViewController::classObject());
+    return cls;
+}
+
+std::vector<std::string> hookedMessages;
+void (*originalViewWillAppear)(id, SEL, bool) = nullptr;
+
+void hookedViewWillAppear(id self, SEL selector, bool animated) {
+    hookedMessages.emplace_back(animated ? "viewWillAppear: animated" : "viewWillAppear:");
+    originalViewWillAppear(self, selector, animated);
+}
+
+}  // namespace
+
+TEST_F(NavigationTest, LifeCycleMessagesGoThroughTheRuntimeSoHooksSeeThem) {
+    MSHookMessageEx(HookedController::classObject(), "viewWillAppear:", &hookedViewWillAppear,
+                    &originalViewWillAppear);
+    navigation_->pushViewController_animated(std::make_shared<HookedController>(), true);
+    EXPECT_EQ(hookedMessages, (std::vector<std::string>{"viewWillAppear: animated"}));
+    advance(1);
+}
