@@ -6,7 +6,7 @@
 #include "platform/ui/text/UIFont.h"
 #include "platform/ui/touches/UITouch.h"
 #include "platform/ui/views/UILabel.h"
-#include "platform/ui/views/detail/ControlColors.h"
+#include "platform/ui/views/ControlColors.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/tables/TableLook.h"
 #include "platform/ui/views/UIScreen.h"
-#include "platform/ui/views/detail/RoundedRectPath.h"
+#include "platform/graphics/RoundedRectPath.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/ui/text/detail/RoundedRectPath.h"
+#include "platform/graphics/RoundedRectPath.h"
 
 #include <algorithm>
 
