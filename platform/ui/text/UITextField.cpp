@@ -9,7 +9,7 @@
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/text/KeyboardPresenter.h"
 #include "platform/ui/text/UIFont.h"
-#include "platform/ui/text/detail/RoundedRectPath.h"
+#include "platform/graphics/RoundedRectPath.h"
 #include "platform/ui/views/UIWindow.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "platform/ui/views/UIApplication.h"
 #include "platform/ui/views/UIScreen.h"
 #include "platform/ui/views/UIWindow.h"
-#include "platform/ui/views/detail/ControlColors.h"
+#include "platform/ui/views/ControlColors.h"
 
 namespace {
 

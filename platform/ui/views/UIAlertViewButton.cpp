@@ -3,7 +3,7 @@
 #include "platform/graphics/Typesetter.h"
 #include "platform/graphics/UIGraphics.h"
 #include "platform/runtime/Runtime.h"
-#include "platform/ui/views/detail/ControlColors.h"
+#include "platform/ui/views/ControlColors.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "platform/graphics/UIColor.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/layers/CATransaction.h"
-#include "platform/ui/views/detail/ControlColors.h"
+#include "platform/ui/views/ControlColors.h"
 
 namespace {
 
