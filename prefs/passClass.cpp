@@ -1,0 +1,28 @@
+#include "prefs/passClass.h"
+
+#include "common/SystemVersion.h"
+#include "platform/runtime/Runtime.h"
+#include "platform/settings/PSSpecifier.h"
+#include "platform/ui/views/UIDevice.h"
+#include "platform/ui/views/UISwitch.h"
+
+Class passClass::classObject() {
+    static const Class cls = defineClass<passClass>(
+        "passClass", PSSwitchTableCell::classObject(),
+        [](RuntimeClass& c) { c.addIvar("specifier", &passClass::specifier); });
+    return cls;
+}
+
+passClass::passClass() = default;
+
+bool passClass::initWithStyle_reuseIdentifier_specifier(
+    UITableViewCellStyle style, const std::string& reuseIdentifier,
+    const std::shared_ptr<PSSpecifier>& rowSpecifier) {
+    if (!PSSwitchTableCell::initWithStyle_reuseIdentifier_specifier(style, reuseIdentifier,
+                                                                    rowSpecifier))
+        return false;
+    specifier = rowSpecifier;
+    if (isSystemVersionBefore7(UIDevice::currentDevice().systemVersion()) && control())
+        control()->setEnabled(false);
+    return true;
+}
