@@ -56,10 +56,13 @@ bool passwordCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
 
 void passwordCell::textFieldDidEndEditing(UITextField* field) {
     const std::string& text = field->text();
-    CFPreferencesSetValue(
-        Settings::Key::pass,
-        PlistValue::string(NSDataBase64::base64EncodedString(NSData(text.begin(), text.end()))),
-        Settings::kDomain, kCFPreferencesCurrentUser, kCFPreferencesAnyHost);
+    const PlistValue stored =
+        PlistValue::string(NSDataBase64::base64EncodedString(NSData(text.begin(), text.end())));
+    CFPreferencesSetValue(Settings::Key::pass, stored, Settings::kDomain, kCFPreferencesCurrentUser,
+                          kCFPreferencesAnyHost);
+    // A password cell made later (the pane opened again) shows this password, not the one loaded
+    // before it: an edit there would otherwise store the old password back.
+    settingsCache.insert_or_assign(Settings::Key::pass, stored);
 }
 
 bool passwordCell::textFieldShouldReturn(UITextField* field) {

@@ -31,6 +31,7 @@ void screenshot(const ScriptCommandTable::Arguments& arguments, ScriptContext& c
 
 void dumpTree(const ScriptCommandTable::Arguments& arguments, ScriptContext& context) {
     finishTurn();
+    context.screen.render();  // lays out what a frame would show, such as a table's rows
     const auto tree =
         viewTreeDump(UIScreen::mainScreen(), UIApplication::sharedApplication().windows());
     const auto path = context.resolve(arguments[0]);

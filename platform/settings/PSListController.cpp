@@ -149,14 +149,14 @@ std::shared_ptr<PSTableCell> PSListController::cachedCellForSpecifierID(
 }
 
 void PSListController::reload() {
-    buildSections();
+    buildSections(_specifiers);
     cells_.clear();
     if (table_) table_->reloadData();
 }
 
-void PSListController::buildSections() {
+void PSListController::buildSections(const Specifiers& specifiers) {
     sections_.clear();
-    for (const auto& specifier : specifiers()) {
+    for (const auto& specifier : specifiers) {
         if (specifier->cellType() == PSGroupCell) {
             sections_.push_back({specifier, {}});
             continue;
@@ -201,7 +201,9 @@ void PSListController::loadView() {
     table_->setDataSource(std::shared_ptr<UITableViewDataSource>(shared_from_this(), this));
     table_->setDelegate(std::shared_ptr<UITableViewDelegate>(shared_from_this(), this));
     setView(table_);
-    buildSections();
+    // The first build asks the pane for its rows; later ones (reload, removal) use them as they
+    // are, so a pane emptied on purpose stays empty.
+    buildSections(specifiers());
     cells_.clear();
 }
 

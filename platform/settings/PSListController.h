@@ -49,7 +49,7 @@ class PSListController : public UIViewController,
     void removeContiguousSpecifiers_animated(Specifiers specifiers, bool animated);
     // The cell made for the row with that identifier, if one was made.
     std::shared_ptr<PSTableCell> cachedCellForSpecifierID(const std::string& identifier) const;
-    // Makes the rows and cells again.
+    // Makes the rows and cells again from the row list as it is now.
     void reload();
 
     // The device folder the pane's specifier lists and images come from.
@@ -101,7 +101,7 @@ private:
         Specifiers rows;
     };
 
-    void buildSections();
+    void buildSections(const Specifiers& specifiers);
     const PSSpecifier* rowAt(NSIndexPath indexPath) const;
     std::shared_ptr<PSTableCell> cellFor(const std::shared_ptr<PSSpecifier>& specifier);
     std::shared_ptr<PSTableCell> makeCell(const std::shared_ptr<PSSpecifier>& specifier);

@@ -38,8 +38,10 @@ protected:
 
     // The preference file as SpringBoard will find it at boot (no defaults are then written).
     void writePreferences(const PlistDictionary& settings);
-    // Runs `script` on `device`; the test fails unless the run succeeds.
-    void runScript(const std::string& script, DeviceProfileName device = kIPhone5System7);
+    // Runs `script` on `device` in `scene` (plakko-sim's --scene); the test fails unless the run
+    // succeeds.
+    void runScript(const std::string& script, DeviceProfileName device = kIPhone5System7,
+                   const char* scene = "springboard");
 
     // A script argument naming an output file `name` in the device root folder.
     std::string output(const std::string& name) const;
