@@ -60,9 +60,16 @@ void UINavigationController::loadView() {
     container->addSubview(bar_);
     setView(container);
     if (auto top = topViewController()) {
-        top->view()->setFrame(contentFrame());
+        placePane(*top->view());
         container->insertSubview_atIndex(top->view(), 0);
     }
+}
+
+void UINavigationController::placePane(UIView& paneView) {
+    paneView.setFrame(contentFrame());
+    // Panes follow the container's size, as the bar does.
+    paneView.setAutoresizingMask(UIViewAutoresizingFlexibleWidth |
+                                 UIViewAutoresizingFlexibleHeight);
 }
 
 // Pushing and popping
@@ -108,7 +115,7 @@ void UINavigationController::transition(const std::shared_ptr<UIViewController>&
     const bool visible = isOnScreen();
     const CGRect frame = contentFrame();
     const auto& toView = to->view();
-    toView->setFrame(frame);
+    placePane(*toView);
     const std::shared_ptr<UIView> fromView = from && from->isViewLoaded() ? from->view() : nullptr;
     if (visible) {
         if (from) from->beginAppearanceTransition(false, animated);

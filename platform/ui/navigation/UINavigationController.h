@@ -59,6 +59,7 @@ private:
     // Ends a slide under way at once, its views where they end and its messages sent.
     void endTransitionNow();
     CGRect contentFrame();
+    void placePane(UIView& paneView);
     bool isOnScreen() const;
 
     std::vector<std::shared_ptr<UIViewController>> stack_;

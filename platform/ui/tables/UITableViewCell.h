@@ -32,7 +32,8 @@ class UITableViewCell : public UIView {
     static std::shared_ptr<UITableViewCell> make(UITableViewCellStyle style,
                                                  const std::string& reuseIdentifier);
     // Gives a cell made by name its style and identifier (the labels are made again).
-    void initWithStyle_reuseIdentifier(UITableViewCellStyle style, std::string reuseIdentifier);
+    virtual void initWithStyle_reuseIdentifier(UITableViewCellStyle style,
+                                               std::string reuseIdentifier);
 
     UITableViewCellStyle style() const { return style_; }
     const std::string& reuseIdentifier() const { return reuseIdentifier_; }

@@ -116,9 +116,10 @@ const std::shared_ptr<UINavigationItem>& UIViewController::navigationItem() {
 }
 
 void UIViewController::didReceiveMemoryWarning() {
+    // A view off screen but still in some view tree stays there; the controller lets go of it
+    // and makes a new one when it is next wanted.
     if (!view_ || view_->window()) return;
-    const auto dropped = std::move(view_);
-    dropped->removeFromSuperview();
+    view_.reset();
     msgSend<void()>(this, "viewDidUnload");
 }
 
