@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/ui/navigation/UINavigationController.h"
 #include "platform/ui/tables/TableLook.h"
 #include "tests/support/VirtualTimeTest.h"
 #include "tests/ui/ScreenPicture.h"
@@ -15,12 +16,30 @@ namespace {
 class TablePictureTest : public VirtualTimeTest {
 protected:
     void show(const std::string& systemVersion) {
+        makeTable(systemVersion);
+        window_->addSubview(table_);
+        window_->makeKeyAndVisible();
+    }
+
+    // The table as the second pane of a navigation controller filling the window.
+    void showInNavigation(const std::string& systemVersion) {
+        makeTable(systemVersion);
+        auto root = std::make_shared<UIViewController>();
+        root->setTitle("Settings");
+        auto pane = std::make_shared<UIViewController>();
+        pane->setTitle("General");
+        pane->setView(table_);
+        window_->setRootViewController(UINavigationController::make(root));
+        std::static_pointer_cast<UINavigationController>(window_->rootViewController())
+            ->pushViewController_animated(pane, false);
+        window_->makeKeyAndVisible();
+    }
+
+    void makeTable(const std::string& systemVersion) {
         system_ = std::make_unique<SystemVersionForTesting>(systemVersion);
         rows_->accessory = UITableViewCellAccessoryType::DisclosureIndicator;
         table_ = UITableView::make(CGRectMake(0, 0, 320, 480), UITableViewStyle::Grouped);
         table_->setDataSource(rows_);
-        window_->addSubview(table_);
-        window_->makeKeyAndVisible();
     }
     ~TablePictureTest() override { UIApplication::sharedApplication().removeWindow(window_.get()); }
 
@@ -78,4 +97,26 @@ TEST_F(TablePictureTest, ClassicLookRoundedBorderedGroupsOnPinstripes) {
     EXPECT_EQ(screen.at(10.5, 10.5), (Rgb{0xC5, 0xCC, 0xD4})) << "outside the rounded corner";
     EXPECT_TRUE(near(darkest(screen, CGRectMake(290, 24, 12, 16)), Rgb{0x80, 0x80, 0x80}, 8))
         << "chevron";
+}
+
+TEST_F(TablePictureTest, FlatNavigationBarNearWhiteWithATintedBackChevron) {
+    showInNavigation("7.0.4");
+    const ScreenPicture screen;
+    keep(screen, "navigation-flat");
+    EXPECT_EQ(screen.at(300, 5), (Rgb{0xF7, 0xF7, 0xF7})) << "behind the status bar";
+    EXPECT_EQ(screen.at(300, 40), (Rgb{0xF7, 0xF7, 0xF7})) << "bar";
+    EXPECT_EQ(screen.at(300, 63.5), (Rgb{0xB2, 0xB2, 0xB2})) << "the bar's bottom line";
+    EXPECT_TRUE(near(darkest(screen, CGRectMake(6, 30, 16, 24)), Rgb{0x00, 0x7A, 0xFF}, 8))
+        << "back chevron";
+    EXPECT_EQ(screen.at(5, 70), (Rgb{0xEF, 0xEF, 0xF4})) << "the pane's table below the bar";
+}
+
+TEST_F(TablePictureTest, ClassicNavigationBarBlueGreyGradientUnderABlackStatusBar) {
+    showInNavigation("6.1.3");
+    const ScreenPicture screen;
+    keep(screen, "navigation-classic");
+    EXPECT_EQ(screen.at(300, 5), kBlack) << "behind the status bar";
+    EXPECT_TRUE(near(screen.at(300, 20), Rgb{0xB0, 0xBC, 0xCD}, 3)) << "the gradient's top";
+    EXPECT_TRUE(near(screen.at(300, 63), Rgb{0x6D, 0x84, 0xA2}, 4)) << "the gradient's bottom";
+    EXPECT_TRUE(near(screen.at(70, 52), Rgb{0x5E, 0x76, 0x99}, 4)) << "the back button's face";
 }
