@@ -132,6 +132,18 @@ TEST_F(GroupedTableTest, HeaderTextIsInCapitalsAboveItsGroupAndFootersAsWritten)
     EXPECT_NE(table_->headerTextViewForSection(1), nullptr) << "still in view: the table is short";
 }
 
+TEST_F(GroupedTableTest, APlainTablesHeaderStaysOnTopUntilItsSectionEndsAndGoesUnderTheRows) {
+    show(UITableViewStyle::Plain, {3, 20});
+    const CGRect header = table_->rectForHeaderInSection(1);
+    EXPECT_EQ(header.size.height, table_->look().plainHeaderHeight);
+    table_->setContentOffset({0, header.origin.y + 100});
+    EXPECT_EQ(table_->headerTextViewForSection(1)->frame().origin.y, header.origin.y + 100)
+        << "held at the top of the view";
+    EXPECT_EQ(table_->headerTextViewForSection(1)->superview(), table_);
+    const auto subviews = table_->subviews();
+    EXPECT_EQ(subviews.back(), table_->headerTextViewForSection(1)) << "over the rows";
+}
+
 TEST_F(GroupedTableTest, TheClassicLookInsetsItsRoundedGroupsAndLeavesSmallerGaps) {
     const SystemVersionForTesting system("6.1.3");
     show(UITableViewStyle::Grouped, {3, 2});

@@ -209,7 +209,7 @@ void UITableView::layoutSectionTexts(CGRect visible) {
             view->configure(
                 header ? TableSectionTextView::Kind::Header : TableSectionTextView::Kind::Footer,
                 style_, look_, text);
-            view->setFrame(header ? geometry_.rectForHeader(section)
+            view->setFrame(header ? headerFrame(section, visible)
                                   : geometry_.rectForFooter(section));
             shown[key] = view;
         }
@@ -218,6 +218,17 @@ void UITableView::layoutSectionTexts(CGRect visible) {
         if (!shown.contains(key)) view->removeFromSuperview();
     }
     sectionTextViews_ = std::move(shown);
+}
+
+CGRect UITableView::headerFrame(size_t section, CGRect visible) const {
+    CGRect frame = geometry_.rectForHeader(section);
+    if (style_ != UITableViewStyle::Plain) return frame;
+    // A plain table's header bar stays at the top of the view while its section's rows scroll
+    // under it, until the section's end pushes it up.
+    const CGRect rows = geometry_.rectForSection(section);
+    frame.origin.y = std::max(
+        frame.origin.y, std::min(CGRectGetMinY(visible), CGRectGetMaxY(rows) - frame.size.height));
+    return frame;
 }
 
 std::shared_ptr<TableSectionTextView> UITableView::sectionTextView(size_t section,

@@ -26,7 +26,8 @@ enum class UITableViewScrollPosition { None, Top, Middle, Bottom };
 // Only the rows in view have cells: as the table scrolls, cells leaving the view wait in a queue
 // under their reuse identifier, and the data source takes them back with
 // dequeueReusableCellWithIdentifier for rows coming into view. A finger lifted on a row selects
-// it (highlighted while the finger is down) and tells the delegate.
+// it (highlighted while the finger is down) and tells the delegate. A plain table's section
+// header stays at the top while its section scrolls under it.
 //
 // Ownership: the table owns the cells on screen, the cells waiting for reuse and the cells still
 // fading out; the data source and the delegate are not owned.
@@ -127,6 +128,7 @@ private:
     void placeCell(UITableViewCell& cell, NSIndexPath indexPath);
     void placeVisibleCells();
     void layoutSectionTexts(CGRect visible);
+    CGRect headerFrame(size_t section, CGRect visible) const;
     std::shared_ptr<UITableViewCell> makeCell(NSIndexPath indexPath);
     void enqueueCell(const std::shared_ptr<UITableViewCell>& cell);
     // Fades the cells out over the row animation, under the rows on screen, then queues them;
