@@ -4,7 +4,6 @@
 
 #include "platform/foundation/DelayedPerform.h"
 #include "platform/foundation/DispatchQueue.h"
-#include "platform/foundation/StringConversions.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/notes/NoteContext.h"
 #include "platform/runtime/Runtime.h"
@@ -79,8 +78,7 @@ void SpringBoard::registerSystemClasses() {
 void SpringBoard::boot() {
     if (booted_) return;
     booted_ = true;
-    before7_ =
-        StringConversions::compareNumeric(UIDevice::currentDevice().systemVersion(), "7.0") < 0;
+    before7_ = UIDevice::currentDevice().isSystemVersionBefore("7.0");
     registerSystemClasses();
     loadedTweaks_ = TweakLoader::loadTweaks(kBundleIdentifier);
 

@@ -9,6 +9,7 @@
 #include "platform/ui/views/UISlider.h"
 #include "platform/ui/views/UISwitch.h"
 #include "tests/ui/CompositorTestSupport.h"
+#include "tests/ui/ScreenPicture.h"
 #include "tests/ui/TouchTestSupport.h"
 
 namespace {
@@ -38,29 +39,6 @@ Class ValueChangeRecorder::classObject() {
         });
     return cls;
 }
-
-// The application's windows as the screen shows them now, read by point: a 320 by 480 screen at
-// scale 2.
-class ScreenPicture {
-public:
-    ScreenPicture() : compositor_(640, 960, 2) {
-        std::vector<std::shared_ptr<CALayer>> layers;
-        for (const auto& window : UIApplication::sharedApplication().windows())
-            layers.push_back(window->layer());
-        compositor_.renderFrame(layers);
-    }
-
-    // The pixel at the top-left of the point.
-    Rgb at(CGFloat x, CGFloat y) const {
-        const uint32_t p =
-            compositor_.pixels()[static_cast<size_t>(y * 2) * 640 + static_cast<size_t>(x * 2)];
-        return {static_cast<int>((p >> 16) & 0xff), static_cast<int>((p >> 8) & 0xff),
-                static_cast<int>(p & 0xff)};
-    }
-
-private:
-    Compositor compositor_;
-};
 
 // A slider that paints its background, as the colour picker's sliders do.
 class RedSlider : public UISlider {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/foundation/NSNotificationCenter.h"
 #include "platform/foundation/SystemLog.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/views/UIWindow.h"
@@ -44,4 +45,9 @@ bool UIApplication::openURL(const std::string& url) {
     openedURLs_.push_back(url);
     NSLog("openURL: " + url);
     return true;
+}
+
+void UIApplication::performMemoryWarning() {
+    NSNotificationCenter::defaultCenter().postNotificationName(
+        std::string(kMemoryPressureNotification), this);
 }

@@ -36,6 +36,10 @@ class UIApplication : public UIResponder {
         statusBarOrientation_ = orientation;
     }
 
+    // What the system does when it runs short of memory: posts
+    // UIApplicationDidReceiveMemoryWarningNotification, which view controllers and caches answer.
+    void performMemoryWarning();
+
     bool openURL(const std::string& url);
     const std::vector<std::string>& openedURLs() const { return openedURLs_; }
 

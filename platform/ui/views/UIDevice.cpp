@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/foundation/NSNotificationCenter.h"
+#include "platform/foundation/StringConversions.h"
 #include "platform/runtime/Runtime.h"
 
 Class UIDevice::classObject() {
@@ -37,4 +38,8 @@ void UIDevice::configure(std::string systemVersion, UIUserInterfaceIdiom idiom, 
     systemVersion_ = std::move(systemVersion);
     idiom_ = idiom;
     answersIdiom_ = answersIdiom;
+}
+
+bool UIDevice::isSystemVersionBefore(std::string_view version) const {
+    return StringConversions::compareNumeric(systemVersion_, version) < 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/runtime/NSObject.h"
 
@@ -27,6 +28,9 @@ class UIDevice : public NSObject {
     static UIDevice& currentDevice();
 
     const std::string& systemVersion() const { return systemVersion_; }
+    // Whether the system version compares lower than `version`, digit runs compared as numbers
+    // ("6.1.3" is before "7.0", "7.10" is not before "7.9").
+    bool isSystemVersionBefore(std::string_view version) const;
     UIUserInterfaceIdiom userInterfaceIdiom() const { return idiom_; }
     bool respondsToSelector(SEL selector) const override;
     UIDeviceOrientation orientation() const { return orientation_; }

@@ -150,6 +150,7 @@ void UIScrollView::applyOffset(CGPoint offset) {
     const CGRect bounds = this->bounds();
     if (offset == bounds.origin) return;
     setBounds({offset, bounds.size});
+    contentOffsetDidChange();
     if (auto observer = delegate()) observer->scrollViewDidScroll(this);
 }
 

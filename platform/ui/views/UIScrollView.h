@@ -63,6 +63,11 @@ class UIScrollView : public UIView, public UIGestureRecognizerDelegate {
     // UIGestureRecognizerDelegate: the drag begins only along an axis the content scrolls in.
     bool gestureRecognizerShouldBegin(UIGestureRecognizer* recognizer) override;
 
+protected:
+    // After every change of the content offset, before the delegate hears of it: subclasses
+    // that lay out content as it scrolls into view do it here.
+    virtual void contentOffsetDidChange() {}
+
 private:
     void handlePan();
     void endDrag(CGPoint velocity);

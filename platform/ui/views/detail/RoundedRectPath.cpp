@@ -3,16 +3,23 @@
 #include <algorithm>
 
 void addRoundedRectPath(const CGContextRef& context, CGRect rect, CGFloat radius) {
+    addRoundedRectPath(context, rect, radius, radius);
+}
+
+void addRoundedRectPath(const CGContextRef& context, CGRect rect, CGFloat topRadius,
+                        CGFloat bottomRadius) {
     rect = CGRectStandardize(rect);
-    radius = std::clamp<CGFloat>(radius, 0, std::min(rect.size.width, rect.size.height) / 2);
+    const CGFloat limit = std::min(rect.size.width, rect.size.height) / 2;
+    topRadius = std::clamp<CGFloat>(topRadius, 0, limit);
+    bottomRadius = std::clamp<CGFloat>(bottomRadius, 0, limit);
     const CGFloat minX = CGRectGetMinX(rect), midX = CGRectGetMidX(rect),
                   maxX = CGRectGetMaxX(rect);
     const CGFloat minY = CGRectGetMinY(rect), midY = CGRectGetMidY(rect),
                   maxY = CGRectGetMaxY(rect);
     CGContextMoveToPoint(context, minX, midY);
-    CGContextAddArcToPoint(context, minX, minY, midX, minY, radius);
-    CGContextAddArcToPoint(context, maxX, minY, maxX, midY, radius);
-    CGContextAddArcToPoint(context, maxX, maxY, midX, maxY, radius);
-    CGContextAddArcToPoint(context, minX, maxY, minX, midY, radius);
+    CGContextAddArcToPoint(context, minX, minY, midX, minY, topRadius);
+    CGContextAddArcToPoint(context, maxX, minY, maxX, midY, topRadius);
+    CGContextAddArcToPoint(context, maxX, maxY, midX, maxY, bottomRadius);
+    CGContextAddArcToPoint(context, minX, maxY, minX, midY, bottomRadius);
     CGContextClosePath(context);
 }
