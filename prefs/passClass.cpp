@@ -15,14 +15,12 @@ Class passClass::classObject() {
 
 passClass::passClass() = default;
 
-bool passClass::initWithStyle_reuseIdentifier_specifier(
+void passClass::initWithStyle_reuseIdentifier_specifier(
     UITableViewCellStyle style, const std::string& reuseIdentifier,
     const std::shared_ptr<PSSpecifier>& rowSpecifier) {
-    if (!PSSwitchTableCell::initWithStyle_reuseIdentifier_specifier(style, reuseIdentifier,
-                                                                    rowSpecifier))
-        return false;
+    PSSwitchTableCell::initWithStyle_reuseIdentifier_specifier(style, reuseIdentifier,
+                                                               rowSpecifier);
     specifier = rowSpecifier;
     if (isSystemVersionBefore7(UIDevice::currentDevice().systemVersion()) && control())
         control()->setEnabled(false);
-    return true;
 }

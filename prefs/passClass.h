@@ -10,7 +10,7 @@ class passClass : public PSSwitchTableCell {
     RUNTIME_CLASS(passClass)
     passClass();
 
-    bool initWithStyle_reuseIdentifier_specifier(
+    void initWithStyle_reuseIdentifier_specifier(
         UITableViewCellStyle style, const std::string& reuseIdentifier,
         const std::shared_ptr<PSSpecifier>& specifier) override;
 

@@ -30,9 +30,9 @@ Class passwordCell::classObject() {
 
 passwordCell::passwordCell() = default;
 
-bool passwordCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
-                                                 const std::string& reuseIdentifier) {
-    if (!PSTableCell::initWithStyle_reuseIdentifier(style, reuseIdentifier)) return false;
+void passwordCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
+                                                 std::string reuseIdentifier) {
+    PSTableCell::initWithStyle_reuseIdentifier(style, std::move(reuseIdentifier));
     passWord = cachedString(Settings::Key::pass);
     checkPassword = passWord.has_value();
     const CGRect frame = this->frame();
@@ -51,7 +51,6 @@ bool passwordCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
         passwordField->setUserInteractionEnabled(false);
     }
     addSubview(passwordField);
-    return true;
 }
 
 void passwordCell::textFieldDidEndEditing(UITextField* field) {

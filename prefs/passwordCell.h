@@ -16,8 +16,8 @@ class passwordCell : public PSTableCell, public UITextFieldDelegate {
     RUNTIME_CLASS(passwordCell)
     passwordCell();
 
-    bool initWithStyle_reuseIdentifier(UITableViewCellStyle style,
-                                       const std::string& reuseIdentifier) override;
+    void initWithStyle_reuseIdentifier(UITableViewCellStyle style,
+                                       std::string reuseIdentifier) override;
 
     void textFieldDidEndEditing(UITextField* field) override;
     // The return key ends editing.

@@ -51,14 +51,13 @@ Class PSEditableTableCell::classObject() {
 
 PSEditableTableCell::PSEditableTableCell() = default;
 
-bool PSEditableTableCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
-                                                        const std::string& reuseIdentifier) {
-    if (!PSTableCell::initWithStyle_reuseIdentifier(style, reuseIdentifier)) return false;
+void PSEditableTableCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
+                                                        std::string reuseIdentifier) {
+    PSTableCell::initWithStyle_reuseIdentifier(style, std::move(reuseIdentifier));
     textField_ = std::make_shared<UITextField>();
     textField_->setDelegate(std::shared_ptr<UITextFieldDelegate>(shared_from_this(), this));
     contentView()->addSubview(textField_);
     setSelectionStyle(UITableViewCellSelectionStyle::None);
-    return true;
 }
 
 void PSEditableTableCell::refreshCellContentsWithSpecifier(const PSSpecifier& specifier) {

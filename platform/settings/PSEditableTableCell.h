@@ -15,8 +15,8 @@ class PSEditableTableCell : public PSTableCell, public UITextFieldDelegate {
     RUNTIME_CLASS(PSEditableTableCell)
     PSEditableTableCell();
 
-    bool initWithStyle_reuseIdentifier(UITableViewCellStyle style,
-                                       const std::string& reuseIdentifier) override;
+    void initWithStyle_reuseIdentifier(UITableViewCellStyle style,
+                                       std::string reuseIdentifier) override;
     void refreshCellContentsWithSpecifier(const PSSpecifier& specifier) override;
     void setValue(const std::optional<PlistValue>& value) override;
     void setCellEnabled(bool enabled) override;

@@ -297,13 +297,13 @@ std::shared_ptr<PSTableCell> PSListController::makeCell(
     }
     const UITableViewCellStyle style = PSTableCell::styleForSpecifier(*specifier);
     auto cell = std::static_pointer_cast<PSTableCell>(class_createInstance(cls));
-    if (!cell ||
-        !cell->initWithStyle_reuseIdentifier_specifier(style, class_getName(cls), specifier)) {
+    if (!cell) {
         NSLog(std::string("Preferences: the cell class ") + class_getName(cls) +
-              " made no cell for the row \"" + specifier->name() + "\"; a plain cell shows it");
+              " can't be made; a plain cell shows the row \"" + specifier->name() + "\"");
         cell = std::make_shared<PSTableCell>();
-        cell->initWithStyle_reuseIdentifier_specifier(style, "PSTableCell", specifier);
     }
+    cell->initWithStyle_reuseIdentifier_specifier(style, class_getName(cell->objectClass()),
+                                                  specifier);
     cell->setCellTarget(std::static_pointer_cast<PSListController>(shared_from_this()));
     if (!specifier->boolProperty("enabled", true)) cell->setCellEnabled(false);
     showValue(*cell, *specifier);

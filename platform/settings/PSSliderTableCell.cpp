@@ -32,15 +32,14 @@ Class PSSliderTableCell::classObject() {
 
 PSSliderTableCell::PSSliderTableCell() = default;
 
-bool PSSliderTableCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
-                                                      const std::string& reuseIdentifier) {
-    if (!PSTableCell::initWithStyle_reuseIdentifier(style, reuseIdentifier)) return false;
+void PSSliderTableCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
+                                                      std::string reuseIdentifier) {
+    PSTableCell::initWithStyle_reuseIdentifier(style, std::move(reuseIdentifier));
     control_ = std::make_shared<UISlider>();
     control_->addTarget_action_forControlEvents(shared_from_this(),
                                                 "sliderChanged:", UIControlEventValueChanged);
     contentView()->addSubview(control_);
     setSelectionStyle(UITableViewCellSelectionStyle::None);
-    return true;
 }
 
 void PSSliderTableCell::refreshCellContentsWithSpecifier(const PSSpecifier& specifier) {

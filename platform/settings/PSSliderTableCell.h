@@ -16,8 +16,8 @@ class PSSliderTableCell : public PSTableCell {
     RUNTIME_CLASS(PSSliderTableCell)
     PSSliderTableCell();
 
-    bool initWithStyle_reuseIdentifier(UITableViewCellStyle style,
-                                       const std::string& reuseIdentifier) override;
+    void initWithStyle_reuseIdentifier(UITableViewCellStyle style,
+                                       std::string reuseIdentifier) override;
     void refreshCellContentsWithSpecifier(const PSSpecifier& specifier) override;
     void setValue(const std::optional<PlistValue>& value) override;
     void setCellEnabled(bool enabled) override;

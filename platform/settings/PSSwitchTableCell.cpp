@@ -17,15 +17,14 @@ Class PSSwitchTableCell::classObject() {
 
 PSSwitchTableCell::PSSwitchTableCell() = default;
 
-bool PSSwitchTableCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
-                                                      const std::string& reuseIdentifier) {
-    if (!PSTableCell::initWithStyle_reuseIdentifier(style, reuseIdentifier)) return false;
+void PSSwitchTableCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
+                                                      std::string reuseIdentifier) {
+    PSTableCell::initWithStyle_reuseIdentifier(style, std::move(reuseIdentifier));
     control_ = std::make_shared<UISwitch>();
     control_->addTarget_action_forControlEvents(shared_from_this(),
                                                 "switchChanged:", UIControlEventValueChanged);
     setAccessoryView(control_);
     setSelectionStyle(UITableViewCellSelectionStyle::None);
-    return true;
 }
 
 bool PSSwitchTableCell::negated() const {

@@ -12,8 +12,8 @@ class PSSwitchTableCell : public PSTableCell {
     RUNTIME_CLASS(PSSwitchTableCell)
     PSSwitchTableCell();
 
-    bool initWithStyle_reuseIdentifier(UITableViewCellStyle style,
-                                       const std::string& reuseIdentifier) override;
+    void initWithStyle_reuseIdentifier(UITableViewCellStyle style,
+                                       std::string reuseIdentifier) override;
     const std::shared_ptr<UISwitch>& control() const { return control_; }
 
     void setValue(const std::optional<PlistValue>& value) override;

@@ -38,19 +38,12 @@ UITableViewCellStyle PSTableCell::styleForSpecifier(const PSSpecifier& specifier
     }
 }
 
-bool PSTableCell::initWithStyle_reuseIdentifier(UITableViewCellStyle style,
-                                                const std::string& reuseIdentifier) {
-    UITableViewCell::initWithStyle_reuseIdentifier(style, reuseIdentifier);
-    return true;
-}
-
-bool PSTableCell::initWithStyle_reuseIdentifier_specifier(
+void PSTableCell::initWithStyle_reuseIdentifier_specifier(
     UITableViewCellStyle style, const std::string& reuseIdentifier,
     const std::shared_ptr<PSSpecifier>& specifier) {
-    if (!initWithStyle_reuseIdentifier(style, reuseIdentifier)) return false;
+    initWithStyle_reuseIdentifier(style, reuseIdentifier);
     specifier_ = specifier;
     if (specifier_) refreshCellContentsWithSpecifier(*specifier_);
-    return true;
 }
 
 void PSTableCell::refreshCellContentsWithSpecifier(const PSSpecifier& specifier) {

@@ -28,10 +28,7 @@ class PSTableCell : public UITableViewCell {
     // The style of the row a specifier describes.
     static UITableViewCellStyle styleForSpecifier(const PSSpecifier& specifier);
 
-    // False when the cell can't be used.
-    virtual bool initWithStyle_reuseIdentifier(UITableViewCellStyle style,
-                                               const std::string& reuseIdentifier);
-    virtual bool initWithStyle_reuseIdentifier_specifier(
+    virtual void initWithStyle_reuseIdentifier_specifier(
         UITableViewCellStyle style, const std::string& reuseIdentifier,
         const std::shared_ptr<PSSpecifier>& specifier);
 
