@@ -1,6 +1,8 @@
 // Bad settings bundles and specifier lists: each is logged in one line and leaves a usable app.
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <utility>
 
 #include "platform/foundation/PropertyListFile.h"
 #include "platform/foundation/SystemLog.h"
@@ -11,6 +13,7 @@
 #include "platform/settings/SettingsApp.h"
 #include "platform/ui/navigation/UINavigationController.h"
 #include "platform/ui/views/UIApplication.h"
+#include "sim/SimulatorCommand.h"
 #include "tests/scenario/SettingsScenario.h"
 
 namespace {
@@ -148,6 +151,23 @@ TEST_F(SettingsBadInputTest, ABundleWithoutAnExecutableOrWithABrokenOneSaysSoWhe
 
     more("back\nwait 0.6\ntap-row Plakko\nwait 0.6\n");
     EXPECT_EQ(topPane()->title(), "Plakko") << "the good bundle still opens";
+}
+
+TEST_F(SettingsBadInputTest, TapRowNamesTheRowsOnScreenWhenItFindsNoneAndBackNeedsAPaneToLeave) {
+    for (const auto& [script, reason] :
+         {std::pair{"tap-row Nowhere\n",
+                    "no row \"Nowhere\" in the table; rows on the screen: \"General\", \"Plakko\""},
+          std::pair{"back\n", "the first pane has nothing to go back to"}}) {
+        const std::string file = (root_.path() / "script.txt").string();
+        std::ofstream(file) << script;
+        std::istringstream in;
+        std::ostringstream out, err;
+        EXPECT_EQ(
+            runSimulator({"--root", root_.path().string(), "--scene", "settings", "--script", file},
+                         in, out, err),
+            1);
+        EXPECT_NE(err.str().find(reason), std::string::npos) << err.str();
+    }
 }
 
 }  // namespace
