@@ -3,6 +3,9 @@
 #include "common/SettingsKeys.h"
 #include "platform/foundation/NSDataBase64.h"
 #include "platform/foundation/PropertyListFile.h"
+#include "platform/foundation/SystemLog.h"
+#include "platform/ui/text/UITextField.h"
+#include "platform/ui/views/UIAlertView.h"
 
 namespace PasswordPrompt {
 namespace {
@@ -24,6 +27,22 @@ Texts textsFromFile(const char* titleKey, const char* messageKey, const char* de
     const std::string* title = storedString(file, titleKey);
     const std::string* message = storedString(file, messageKey);
     return {title ? *title : "", message ? *message : ""};
+}
+
+ShownPrompt showPrompt(const TextKeys& keys, const std::shared_ptr<UIAlertViewDelegate>& delegate) {
+    NSLog("ALERT BEING SHOWN");
+    const Texts texts =
+        textsFromFile(keys.titleKey, keys.messageKey, keys.defaultTitle, keys.defaultMessage);
+    auto alert = std::make_shared<UIAlertView>(texts.title, texts.message, delegate, "Cancel",
+                                               std::vector<std::string>{"Ok"});
+    alert->addTextFieldWithValue_label("", "Password");
+    auto field = alert->textFieldAtIndex(0);
+    field->setSecureTextEntry(true);
+    field->setPlaceholder("Password");
+    field->setClearButtonMode(UITextFieldViewModeWhileEditing);
+    field->setKeyboardAppearance(UIKeyboardAppearanceDark);
+    alert->show();
+    return {std::move(alert), std::move(field)};
 }
 
 bool matchesStoredPassword(const std::string& answer) {

@@ -1,5 +1,6 @@
 // Draws the settings bundle's images: the note's two backgrounds (paper, and a light neutral one
-// that a colour tints) and the hide, delete, export and keyboard icons, all at scale 2.
+// that a colour tints), the hide, delete, export and keyboard icons and the settings row's icon,
+// all at scale 2.
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -130,6 +131,42 @@ void drawKeyboard(const CGContextRef& context, CGSize size) {
     CGContextFillRect(context, CGRectMake(6.5, 12.5, 7, 2));
 }
 
+// The settings row's icon: a small yellow note on an amber tile with rounded corners.
+void drawIcon(const CGContextRef& context, CGSize size) {
+    const CGFloat w = size.width, h = size.height, r = 6.5;
+    CGContextSetRGBFillColor(context, 0.98, 0.70, 0.15, 1);
+    CGContextMoveToPoint(context, r, 0);
+    CGContextAddArcToPoint(context, w, 0, w, h, r);
+    CGContextAddArcToPoint(context, w, h, 0, h, r);
+    CGContextAddArcToPoint(context, 0, h, 0, 0, r);
+    CGContextAddArcToPoint(context, 0, 0, w, 0, r);
+    CGContextClosePath(context);
+    CGContextFillPath(context);
+    // The note, its bottom-right corner turned up.
+    CGContextSetRGBFillColor(context, 1.0, 0.96, 0.70, 1);
+    CGContextMoveToPoint(context, 5, 5);
+    CGContextAddLineToPoint(context, w - 5, 5);
+    CGContextAddLineToPoint(context, w - 5, h - 10);
+    CGContextAddLineToPoint(context, w - 10, h - 5);
+    CGContextAddLineToPoint(context, 5, h - 5);
+    CGContextClosePath(context);
+    CGContextFillPath(context);
+    CGContextSetRGBFillColor(context, 0.85, 0.78, 0.48, 1);
+    CGContextMoveToPoint(context, w - 5, h - 10);
+    CGContextAddLineToPoint(context, w - 10, h - 10);
+    CGContextAddLineToPoint(context, w - 10, h - 5);
+    CGContextClosePath(context);
+    CGContextFillPath(context);
+    // Two lines of writing.
+    CGContextSetRGBStrokeColor(context, 0.45, 0.35, 0.20, 1);
+    CGContextSetLineWidth(context, 1.2);
+    CGContextMoveToPoint(context, 8, 11);
+    CGContextAddLineToPoint(context, w - 8, 11);
+    CGContextMoveToPoint(context, 8, 15.5);
+    CGContextAddLineToPoint(context, w - 12, 15.5);
+    CGContextStrokePath(context);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -151,6 +188,7 @@ int main(int argc, char** argv) {
         {"delete@2x.png", {20, 20}, drawDelete},
         {"export@2x.png", {40, 40}, drawExport},
         {"keyboard@2x.png", {20, 20}, drawKeyboard},
+        {"icon@2x.png", {29, 29}, drawIcon},
     };
     for (const auto& image : images) {
         if (!writeImage(folder / image.name, image.size, image.draw)) {

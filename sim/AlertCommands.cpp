@@ -4,16 +4,11 @@
 
 #include "platform/ui/views/UIAlertView.h"
 #include "platform/ui/views/UIAlertViewButton.h"
+#include "sim/ScriptArguments.h"
 #include "sim/ScriptCommandTable.h"
 #include "sim/ScriptError.h"
 
 namespace {
-
-std::string restOfLine(const ScriptCommandTable::Arguments& arguments) {
-    std::string line;
-    for (const std::string& word : arguments) line += (line.empty() ? "" : " ") + word;
-    return line;
-}
 
 void pressAlertButton(const std::string& label) {
     const auto alerts = UIAlertView::visibleAlerts();

@@ -31,6 +31,7 @@ void screenshot(const std::string& fileName, ScriptContext& context) {
 
 void dumpTree(const std::string& fileName, ScriptContext& context) {
     finishTurn();
+    context.screen.render();  // lays out what a frame would show, such as a table's rows
     const auto tree =
         viewTreeDump(UIScreen::mainScreen(), UIApplication::sharedApplication().windows());
     const auto path = context.resolve(fileName);

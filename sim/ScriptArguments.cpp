@@ -14,3 +14,9 @@ double numberArgument(const std::string& text) {
     }
     return value;
 }
+
+std::string restOfLine(const std::vector<std::string>& arguments) {
+    std::string line;
+    for (const std::string& word : arguments) line += (line.empty() ? "" : " ") + word;
+    return line;
+}

@@ -5,6 +5,7 @@
 #include "sim/ClockCommands.h"
 #include "sim/DeviceCommands.h"
 #include "sim/RotationCommands.h"
+#include "sim/SettingsCommands.h"
 #include "sim/TextCommands.h"
 #include "sim/TouchCommands.h"
 
@@ -17,5 +18,6 @@ ScriptCommandTable scriptCommands() {
     addRotationCommands(commands);
     addAlertCommands(commands);
     addTextCommands(commands);
+    addSettingsCommands(commands);
     return commands;
 }

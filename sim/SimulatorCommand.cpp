@@ -16,6 +16,7 @@
 #include "sim/ScriptContext.h"
 #include "sim/ScriptError.h"
 #include "sim/ScriptRunner.h"
+#include "sim/SettingsScene.h"
 #include "sim/SimulatorOptions.h"
 #include "sim/SimulatorWindow.h"
 #include "sim/TerminationSignals.h"
@@ -43,6 +44,10 @@ std::optional<std::string> missingDisplay() {
 // Starts what the device runs; the sample scene is on screen while the returned object lives.
 std::shared_ptr<SampleScene> startScene(const SimulatorOptions& options) {
     if (options.scene == SimulatorOptions::Scene::Sample) return SampleScene::show();
+    if (options.scene == SimulatorOptions::Scene::Settings) {
+        launchSettingsApp(options);
+        return nullptr;
+    }
     installDeliverables();
     if (options.convergance) setConverganceInstalled(*options.convergance);
     SpringBoard::shared().boot();
@@ -95,7 +100,9 @@ std::optional<ResumePoint> runTour(const SimulatorOptions& options, const std::s
     std::filesystem::create_directories(folder, error);
     if (error) throw std::runtime_error("can't create " + folder.string() + ": " + error.message());
     const char* tour = options.scene == SimulatorOptions::Scene::Sample ? kSampleTourScript
-                                                                        : kSpringBoardTourScript;
+                       : options.scene == SimulatorOptions::Scene::Settings
+                           ? kSettingsTourScript
+                           : kSpringBoardTourScript;
     std::istringstream noInput;
     return runHeadless(options, {"tour", tour}, noInput, folder);
 }

@@ -47,11 +47,13 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
             }
             options.systemVersion = value;
         } else if (option == "--scene") {
-            if (value != "springboard" && value != "sample") {
+            if (value != "springboard" && value != "sample" && value != "settings") {
                 throw std::invalid_argument("unknown scene \"" + value +
-                                            "\" (known: springboard|sample)");
+                                            "\" (known: springboard|sample|settings)");
             }
-            options.scene = value == "sample" ? Scene::Sample : Scene::SpringBoard;
+            options.scene = value == "sample"     ? Scene::Sample
+                            : value == "settings" ? Scene::Settings
+                                                  : Scene::SpringBoard;
         } else if (option == "--root") {
             if (value.empty()) throw std::invalid_argument("--root needs a folder");
             options.root = value;
@@ -73,6 +75,7 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
 std::string SimulatorOptions::usage() {
     return "usage: plakko-sim [--device " + DeviceProfile::names() +
            "] [--ios VERSION] [--root DIR]\n"
-           "                  [--scene springboard|sample] [--headless] [--script FILE|-]\n"
+           "                  [--scene springboard|sample|settings] [--headless] [--script "
+           "FILE|-]\n"
            "                  [--convergance on|off]\n";
 }

@@ -11,11 +11,12 @@
 //   [--device NAME] [--ios VERSION] [--root DIR] [--scene springboard|sample] [--headless]
 //   [--script FILE|-] [--convergance on|off]
 // A script implies headless; "-" reads it from standard input. The scene is what the device
-// runs: SpringBoard with the installed tweaks (the default), or a sample scene of views.
+// runs: SpringBoard with the installed tweaks (the default), a sample scene of views, or the
+// Settings app with the installed settings bundles (what the settings command runs).
 // --convergance installs or removes the other lock-screen tweak before SpringBoard starts.
 // --resume FILE is how a respring goes on with a headless script in the restarted process.
 struct SimulatorOptions {
-    enum class Scene { SpringBoard, Sample };
+    enum class Scene { SpringBoard, Sample, Settings };
 
     static constexpr char kDefaultDevice[] = "iphone5";
     static constexpr char kDefaultSystemVersion[] = "7.0.4";

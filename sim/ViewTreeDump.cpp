@@ -9,6 +9,7 @@
 #include "platform/ui/views/UIImageView.h"
 #include "platform/ui/views/UIScreen.h"
 #include "platform/ui/views/UIWindow.h"
+#include "sim/ViewDumpFields.h"
 #include "sim/ViewTextRegistry.h"
 
 namespace {
@@ -47,6 +48,7 @@ nlohmann::ordered_json viewDump(const UIView& view) {
     if (auto text = ViewTextRegistry::textOf(view)) dump["text"] = *text;
     addDrawnWords(view, dump);
     if (const std::string* fileName = imageFileName(view)) dump["image"] = *fileName;
+    ViewDumpFields::write(view, dump);
     auto subviews = nlohmann::ordered_json::array();
     for (const auto& subview : view.subviews()) subviews.push_back(viewDump(*subview));
     dump["subviews"] = std::move(subviews);

@@ -13,6 +13,7 @@ class UIWindow;
 //   VIEW = {"class": NAME, "frame": [x, y, w, h], "alpha": A, "hidden": B,
 //           "text": T (text-bearing views only, see ViewTextRegistry),
 //           "image": FILE (image views showing an image loaded from a file),
+//           fields of some view classes (see ViewDumpFields),
 //           "subviews": [VIEW, ...]}
 // Frames are in the superview's coordinates, frames and alphas model values; windows and subviews
 // back to front.

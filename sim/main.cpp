@@ -23,6 +23,8 @@ constexpr char kCommands[] =
     "with --headless or --script (FILE, or - for standard input).\n"
     "commands:\n"
     "  springboard  the simulated device with SpringBoard, as without a command\n"
+    "  settings     the Settings app with the installed settings bundles, over the same device\n"
+    "               (the options above but --scene and --convergance)\n"
     "  defaults     read, write and delete preference domains of the simulated device\n"
     "  notes        list the notes in the simulated device's Notes store\n"
     "  wheel        write the colour wheel bitmap of a wheel view as a PNG file\n";
@@ -65,6 +67,10 @@ int main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     if (command == "springboard") return runDevice(args);
+    if (command == "settings") {
+        args.insert(args.begin(), {"--scene", "settings"});
+        return runDevice(args);
+    }
     if (command == "defaults") return runDefaultsCommand(args, std::cout, std::cerr);
     if (command == "notes") return runNotesCommand(args, std::cout, std::cerr);
     if (command == "wheel") return runWheelCommand(args, std::cout, std::cerr);

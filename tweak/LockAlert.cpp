@@ -2,7 +2,6 @@
 
 #include "common/PasswordPrompt.h"
 #include "common/SettingsKeys.h"
-#include "platform/foundation/SystemLog.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/text/UITextField.h"
 #include "platform/ui/views/UIAlertView.h"
@@ -15,20 +14,12 @@ Class LockAlert::classObject() {
 
 void LockAlert::showAlert() {
     keepAlive_ = std::static_pointer_cast<LockAlert>(shared_from_this());
-    NSLog("ALERT BEING SHOWN");
-    const auto texts =
-        PasswordPrompt::textsFromFile(Settings::Key::lockTitle, Settings::Key::lockMessage,
-                                      "Enter Password", "This Note is Password Protected");
-    alert = std::make_shared<UIAlertView>(texts.title, texts.message,
-                                          std::shared_ptr<UIAlertViewDelegate>(keepAlive_, this),
-                                          "Cancel", std::vector<std::string>{"Ok"});
-    alert->addTextFieldWithValue_label("", "Password");
-    myTextField = alert->textFieldAtIndex(0);
-    myTextField->setSecureTextEntry(true);
-    myTextField->setPlaceholder("Password");
-    myTextField->setClearButtonMode(UITextFieldViewModeWhileEditing);
-    myTextField->setKeyboardAppearance(UIKeyboardAppearanceDark);
-    alert->show();
+    auto prompt =
+        PasswordPrompt::showPrompt({Settings::Key::lockTitle, Settings::Key::lockMessage,
+                                    "Enter Password", "This Note is Password Protected"},
+                                   std::shared_ptr<UIAlertViewDelegate>(keepAlive_, this));
+    myTextField = std::move(prompt.field);
+    alert = std::move(prompt.alert);
     alert.reset();  // the visible alert keeps itself alive
 }
 

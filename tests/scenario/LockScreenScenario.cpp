@@ -63,14 +63,15 @@ void LockScreenScenario::writePreferences(const PlistDictionary& settings) {
                                               PropertyListFile::Write::Atomically));
 }
 
-void LockScreenScenario::runScript(const std::string& script, DeviceProfileName device) {
+void LockScreenScenario::runScript(const std::string& script, DeviceProfileName device,
+                                   const char* scene) {
     const std::string scriptFile = (root_.path() / "script.txt").string();
     std::ofstream(scriptFile) << script;
     std::istringstream in;
     std::ostringstream out, err;
     const int status =
         runSimulator({"--root", root_.path().string(), "--device", device.device, "--ios",
-                      device.system, "--scene", "springboard", "--script", scriptFile},
+                      device.system, "--scene", scene, "--script", scriptFile},
                      in, out, err);
     ASSERT_EQ(status, 0) << err.str();
 }

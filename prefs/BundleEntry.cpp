@@ -1,0 +1,21 @@
+// The settings bundle's load-time initialiser: registers its panes and cells, so that the Settings
+// app and the specifier lists find them by name.
+#include "prefs/PlakkoDurationSliderCell.h"
+#include "prefs/PlakkoListController.h"
+#include "prefs/PlakkoPasswordController.h"
+#include "prefs/PrefsLockAlert.h"
+#include "prefs/passClass.h"
+#include "prefs/passwordCell.h"
+
+namespace {
+
+__attribute__((constructor)) void registerBundleClasses() {
+    PlakkoListController::classObject();
+    PlakkoPasswordController::classObject();
+    passClass::classObject();
+    passwordCell::classObject();
+    PlakkoDurationSliderCell::classObject();
+    PrefsLockAlert::classObject();
+}
+
+}  // namespace

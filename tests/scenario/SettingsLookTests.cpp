@@ -1,0 +1,52 @@
+// The Plakko pane in both looks, checked at a handful of points of a screenshot (looked at when
+// written): the background, a row, a separator between rows and the "Enabled" switch, which is on.
+#include "tests/scenario/SettingsScenario.h"
+
+namespace {
+
+constexpr ScreenPixel kWhite{255, 255, 255};
+constexpr ScreenPixel kSwitchOn{76, 217, 100};  // #4CD964
+constexpr int kTolerance = 12;
+
+class SettingsLookTest : public SettingsScenario {
+protected:
+    void shootPlakkoPane(DeviceProfileName device) {
+        runSettings("tap-row Plakko\nwait 0.6\nscreenshot " + output("pane.png") + "\n", device);
+    }
+
+    // Whether some pixel of the column at `x`, from `top` to `bottom` (points), is `colour`.
+    bool columnHas(double x, double top, double bottom, ScreenPixel colour) const {
+        for (double y = top; y <= bottom; y += 0.5) {
+            if (pixelAt("pane.png", x, y).isNear(colour, kTolerance)) return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(SettingsLookTest, System7IsWhiteRowsOnLightGreyWithHairlinesAndAGreenSwitch) {
+    shootPlakkoPane(kIPhone5System7);
+    EXPECT_TRUE(pixelAt("pane.png", 160, 80).isNear({239, 239, 244}, kTolerance))
+        << "the grouped background #EFEFF4 above the first group";
+    EXPECT_TRUE(pixelAt("pane.png", 200, 120).isNear(kWhite, 2)) << "the Enabled row";
+    EXPECT_TRUE(columnHas(100, 262, 275, {200, 199, 204})) << "the separator #C8C7CC";
+    EXPECT_TRUE(pixelAt("pane.png", 265, 121).isNear(kSwitchOn, kTolerance));
+}
+
+TEST_F(SettingsLookTest, BeforeSystem7IsRoundedGroupsOnPinstripes) {
+    shootPlakkoPane(kIPhone4SSystem6);
+    const ScreenPixel stripes = pixelAt("pane.png", 5, 300);
+    EXPECT_TRUE(stripes.isNear({197, 204, 212}, kTolerance) ||
+                stripes.isNear({203, 210, 216}, kTolerance))
+        << "the blue-grey pinstripes beside the groups";
+    EXPECT_TRUE(pixelAt("pane.png", 150, 94).isNear(kWhite, 2)) << "the Enabled row";
+    EXPECT_FALSE(pixelAt("pane.png", 10.5, 74.5).isNear(kWhite, 2)) << "the group's rounded corner";
+    bool separator = false;
+    for (double y = 218; y <= 232 && !separator; y += 0.5) {
+        const ScreenPixel pixel = pixelAt("pane.png", 100, y);
+        separator = !pixel.isNear(kWhite, 12);
+    }
+    EXPECT_TRUE(separator) << "a line between Font Size and Opacity";
+    EXPECT_TRUE(pixelAt("pane.png", 265, 94).isNear(kSwitchOn, kTolerance));
+}
+
+}  // namespace
