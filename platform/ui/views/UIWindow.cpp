@@ -2,6 +2,7 @@
 
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIScreen.h"
 
 Class UIWindow::classObject() {
     static const Class cls = defineClass<UIWindow>("UIWindow", UIView::classObject());
@@ -16,4 +17,8 @@ void UIWindow::makeKeyAndVisible() {
 
 bool UIWindow::isKeyWindow() const {
     return UIApplication::sharedApplication().keyWindow().get() == this;
+}
+
+UIScreen& UIWindow::screen() const {
+    return UIScreen::mainScreen();
 }

@@ -2,6 +2,8 @@
 
 #include "platform/ui/views/UIView.h"
 
+class UIScreen;
+
 // The root of a view tree on the screen. Its frame is in screen points. Windows are drawn back to
 // front by level, then by the order in which they were made visible.
 class UIWindow : public UIView {
@@ -13,6 +15,8 @@ class UIWindow : public UIView {
     // Shows the window and makes it the application's key window.
     void makeKeyAndVisible();
     bool isKeyWindow() const;
+    // The screen the window shows on: the device has one, the main screen.
+    UIScreen& screen() const;
 
 private:
     double windowLevel_ = 0;  // UIWindowLevelNormal
