@@ -7,7 +7,7 @@
 
 #include "platform/graphics/PNGCodec.h"
 #include "prefs/bitmap/ImageBitmapRep.h"
-#include "prefs/colorpicker/WheelCache.h"
+#include "prefs/colorpicker/ColorPickerView.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr char kUsage[] =
 struct Options {
     double diameter = 0;
     double scale = 2;
-    double padding = WheelCache::kPadding;
+    double padding = ColorPickerView::paddingDistance;
     std::string output;
 };
 
@@ -76,7 +76,7 @@ int runWheelCommand(const std::vector<std::string>& arguments, std::ostream& out
         err << kUsage;
         return 2;
     }
-    const auto wheel = WheelCache::bitmapForDiameter_scale_padding_shouldCache(
+    const auto wheel = ColorPickerView::bitmapForDiameter_scale_padding_shouldCache(
         options->diameter, options->scale, options->padding, false);
     if (!wheel) {
         err << "plakko-sim wheel: can't make a wheel of " << options->diameter * options->scale

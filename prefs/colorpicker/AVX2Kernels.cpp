@@ -28,12 +28,10 @@ void inGroupsOfEight(size_t count, Rows<Inputs> in, uint8_t* out, Group group) {
     size_t i = 0;
     for (; i + kLanes <= count; i += kLanes) {
         Rows<Inputs> at;
-        for (size_t n = 0; n < Inputs; ++n)
-            at.row[n] = in.row[n] + i;
+        for (size_t n = 0; n < Inputs; ++n) at.row[n] = in.row[n] + i;
         group(at, out + i * OutBytes);
     }
-    if (i == count)
-        return;
+    if (i == count) return;
     alignas(32) float padded[Inputs][kLanes] = {};
     Rows<Inputs> tail;
     for (size_t n = 0; n < Inputs; ++n) {

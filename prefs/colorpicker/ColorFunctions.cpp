@@ -10,8 +10,7 @@
 
 BMPixel PixelFromHSV(double hue, double saturation, double brightness) {
     const double v = brightness;
-    if (saturation == 0)
-        return BMPixelMake(v, v, v, 1);
+    if (saturation == 0) return BMPixelMake(v, v, v, 1);
     const double h6 = hue == 1.0 ? 0 : hue * 6;
     // Compared as a double: a hue outside 0…1 (or not a number) must not reach an integer cast.
     const double sector = std::trunc(h6);
@@ -19,16 +18,11 @@ BMPixel PixelFromHSV(double hue, double saturation, double brightness) {
     const double p = v * (1 - saturation);
     const double q = v * (1 - saturation * f);
     const double t = v * (1 - saturation * (1 - f));
-    if (sector == 0)
-        return BMPixelMake(v, t, p, 1);
-    if (sector == 1)
-        return BMPixelMake(q, v, p, 1);
-    if (sector == 2)
-        return BMPixelMake(p, v, t, 1);
-    if (sector == 3)
-        return BMPixelMake(p, q, v, 1);
-    if (sector == 4)
-        return BMPixelMake(t, p, v, 1);
+    if (sector == 0) return BMPixelMake(v, t, p, 1);
+    if (sector == 1) return BMPixelMake(q, v, p, 1);
+    if (sector == 2) return BMPixelMake(p, v, t, 1);
+    if (sector == 3) return BMPixelMake(p, q, v, 1);
+    if (sector == 4) return BMPixelMake(t, p, v, 1);
     return BMPixelMake(v, p, q, 1);
 }
 
@@ -54,17 +48,14 @@ void GetComponentsByRendering(CGFloat components[4], const CGColorRef& color) {
         CGContextSetFillColorWithColor(context, color);
         CGContextFillRect(context, CGRectMake(0, 0, 1, 1));
     }
-    for (int i = 0; i < 4; ++i)
-        components[i] = pixel[i] / 255.0;
+    for (int i = 0; i < 4; ++i) components[i] = pixel[i] / 255.0;
     if (components[3] > 0) {
-        for (int i = 0; i < 3; ++i)
-            components[i] /= components[3];
+        for (int i = 0; i < 3; ++i) components[i] /= components[3];
     }
 }
 
 std::shared_ptr<UIImage> UIImageWithScale(const std::shared_ptr<UIImage>& image, double scale) {
-    if (!image)
-        return nullptr;
+    if (!image) return nullptr;
     return UIImage::imageWithCGImage_scale_orientation(image->CGImage(), scale,
                                                        UIImageOrientationUp);
 }

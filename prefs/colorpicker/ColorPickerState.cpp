@@ -44,8 +44,7 @@ ColorPickerState ColorPickerState::stateForPoint_size_padding(CGPoint point, dou
                                                               double padding) {
     const double half = size * 0.5;
     const double radius = half - padding;
-    if (radius == 0)
-        return {{0, 0}, 1, 1};
+    if (radius == 0) return {{0, 0}, 1, 1};
     return {{(point.x - half) / radius, (half - point.y) / radius}, 1, 1};
 }
 
@@ -57,8 +56,7 @@ CGPoint ColorPickerState::selectionLocationWithSize_padding(double size, double 
 
 double ColorPickerState::hue() const {
     double angle = std::atan2(scaledRelativePoint_.y, scaledRelativePoint_.x);
-    if (angle < 0)
-        angle += kTwoPi;
+    if (angle < 0) angle += kTwoPi;
     return angle / kTwoPi;
 }
 

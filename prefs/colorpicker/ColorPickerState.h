@@ -11,7 +11,7 @@ class UIColor;
 // angle gives the hue and its distance the saturation; it is not clamped, so it may lie outside
 // the unit circle. A state never changes: every edit makes a new one.
 class ColorPickerState {
-  public:
+public:
     static ColorPickerState initWithHue_saturation_brightness_alpha(double hue, double saturation,
                                                                     double brightness,
                                                                     double alpha);
@@ -41,7 +41,7 @@ class ColorPickerState {
     ColorPickerState stateBySettingBrightness(double brightness) const;
     ColorPickerState stateBySettingAlpha(double alpha) const;
 
-  private:
+private:
     ColorPickerState(CGPoint point, double brightness, double alpha)
         : scaledRelativePoint_(point), brightness_(brightness), alpha_(alpha) {}
 

@@ -13,8 +13,7 @@ void vvatan2f(float* z, const float* y, const float* x, const int* n) {
         atan2fAVX2(z, y, x, count);
         return;
     }
-    for (size_t i = 0; i < count; ++i)
-        z[i] = Sleef_atan2f_u10(y[i], x[i]);
+    for (size_t i = 0; i < count; ++i) z[i] = Sleef_atan2f_u10(y[i], x[i]);
 }
 
 void vDSP_vdist(const float* A, vDSP_Stride IA, const float* B, vDSP_Stride IB, float* C,

@@ -35,24 +35,22 @@ std::string WheelCache::keyForPixelDiameter_padding(double diameter, double padd
     return key;
 }
 
-std::shared_ptr<ImageBitmapRep> WheelCache::bitmapForDiameter_scale_padding_shouldCache(
-    double diameter, double scale, double padding, bool shouldCache) {
+std::shared_ptr<ImageBitmapRep> WheelCache::bitmapForPixelDiameter_padding_shouldCache(
+    double diameter, double padding, bool shouldCache) {
     // A fractional pixel diameter would leave the wheel's last row and column half covered: the
     // nearest whole size is drawn instead, and shared with requests that round to it.
-    const double pixelDiameter = std::round(diameter * scale);
-    const double pixelPadding = scale * padding;
-    if (!(pixelDiameter > 0) || pixelDiameter > kLargestDiameter || !std::isfinite(pixelPadding))
+    const double pixelDiameter = std::round(diameter);
+    if (!(pixelDiameter > 0) || pixelDiameter > kLargestDiameter || !std::isfinite(padding))
         return nullptr;
 
     SharedWheels& wheels = sharedWheels();
-    const std::string key = keyForPixelDiameter_padding(pixelDiameter, pixelPadding);
+    const std::string key = keyForPixelDiameter_padding(pixelDiameter, padding);
     if (const auto cached = wheels.cache.objectForKey(key)) {
-        if (!cached->isFinished())
-            cached->waitUntilFinished();
+        if (!cached->isFinished()) cached->waitUntilFinished();
         return cached->bitmap();
     }
     const auto operation =
-        WheelGenerateOperation::initWithDiameter_andPadding(pixelDiameter, pixelPadding);
+        WheelGenerateOperation::initWithDiameter_andPadding(pixelDiameter, padding);
     // Cached before it runs, so that later requests find it and wait for it.
     if (shouldCache)
         wheels.cache.setObject_forKey_cost(operation, key, static_cast<size_t>(pixelDiameter));
@@ -61,33 +59,13 @@ std::shared_ptr<ImageBitmapRep> WheelCache::bitmapForDiameter_scale_padding_shou
     return operation->bitmap();
 }
 
-void WheelCache::prepareForDiameter_scale_padding_inBackground(double diameter, double scale,
-                                                               double padding, bool inBackground) {
-    auto prepare = [=] {
-        bitmapForDiameter_scale_padding_shouldCache(diameter, scale, padding, true);
-    };
+void WheelCache::runOnWheelQueue(std::function<void()> task, bool inBackground) {
     DispatchQueue& queue = *sharedWheels().wheelQueue;
     if (inBackground) {
-        queue.async(prepare);
+        queue.async(std::move(task));
     } else {
-        queue.sync(prepare);
+        queue.sync(std::move(task));
     }
-}
-
-void WheelCache::prepareForDiameter_scale_padding(double diameter, double scale, double padding) {
-    prepareForDiameter_scale_padding_inBackground(diameter, scale, padding, true);
-}
-
-void WheelCache::prepareForDiameter_scale(double diameter, double scale) {
-    prepareForDiameter_scale_padding(diameter, scale, kPadding);
-}
-
-void WheelCache::prepareForDiameter_padding(double diameter, double padding) {
-    prepareForDiameter_scale_padding(diameter, 1.0, padding);
-}
-
-void WheelCache::prepareForDiameter(double diameter) {
-    prepareForDiameter_scale_padding(diameter, 1.0, kPadding);
 }
 
 std::shared_ptr<WheelGenerateOperation> WheelCache::cachedOperationForKeyForTesting(

@@ -29,8 +29,7 @@ void notifyWillGenerate(const WheelGenerateOperation& operation) {
         std::lock_guard lock(willGenerate().mutex);
         call = willGenerate().call;
     }
-    if (call)
-        call(operation);
+    if (call) call(operation);
 }
 
 }  // namespace
@@ -63,35 +62,29 @@ void WheelGenerateOperation::main() {
     const auto size = static_cast<int64_t>(diameter_);
     auto rep = ImageBitmapRep::initWithSize(BMPointMake(size, size));
     auto* bytes = rep ? static_cast<uint8_t*>(CGBitmapContextGetData(rep->context())) : nullptr;
-    if (!bytes)
-        return;
+    if (!bytes) return;
     const size_t bytesPerRow = CGBitmapContextGetBytesPerRow(rep->context());
 
     // Offsets from the centre are taken at pixel corners: the pixel at the centre has offset 0.
     // The work goes a row at a time, whose x offsets are the same for every row and whose y
     // offset is constant, so the work arrays stay small and in cache. Row count − row has the
-    // opposite y offset: the same distances, and angles that atan2 (odd in y) gives negated, so
-    // each pair of rows shares one pass of the vector maths.
+    // opposite y offset: the same saturation and the hue mirrored about red, which is the same
+    // colour with green and blue exchanged, so it is copied rather than computed.
     const double centre = diameter_ * 0.5;
     const double usableRadius = centre - padding_;
     const auto count = static_cast<size_t>(size);
     std::vector<float> x(count), y(count), angle(count), distance(count);
-    for (size_t i = 0; i < count; ++i)
-        x[i] = static_cast<float>(static_cast<double>(i) - centre);
+    for (size_t i = 0; i < count; ++i) x[i] = static_cast<float>(static_cast<double>(i) - centre);
     const int n = static_cast<int>(count);
     for (size_t row = 0; row <= count / 2; ++row) {
         std::fill(y.begin(), y.end(), static_cast<float>(centre - static_cast<double>(row)));
         vvatan2f(angle.data(), y.data(), x.data(), &n);
         vDSP_vdist(x.data(), 1, y.data(), 1, distance.data(), 1, count);
-        StoreWheelPixels(angle.data(), distance.data(), count, usableRadius,
-                         bytes + row * bytesPerRow);
+        uint8_t* pixels = bytes + row * bytesPerRow;
+        StoreWheelPixels(angle.data(), distance.data(), count, usableRadius, pixels);
         const size_t mirror = count - row;
-        if (mirror > row && mirror < count) {
-            for (float& a : angle)
-                a = -a;
-            StoreWheelPixels(angle.data(), distance.data(), count, usableRadius,
-                             bytes + mirror * bytesPerRow);
-        }
+        if (mirror > row && mirror < count)
+            CopyExchangingGreenAndBlue(pixels, count, bytes + mirror * bytesPerRow);
     }
     rep->setNeedsUpdate(true);
     setBitmap(std::move(rep));

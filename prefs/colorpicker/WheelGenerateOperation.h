@@ -14,7 +14,7 @@ class ImageBitmapRep;
 // brightness and opaque. Runs on the wheel cache's generation queue. The operation counts as
 // executing until its bitmap is there and as finished from then on.
 class WheelGenerateOperation : public NSOperation {
-  public:
+public:
     // The diameter is a whole number of pixels, at least 1, and the padding (pixels) a finite
     // number; anything else is a caller error.
     WheelGenerateOperation(double diameter, double padding);
@@ -41,7 +41,7 @@ class WheelGenerateOperation : public NSOperation {
     static void setWillGenerateHookForTesting(
         std::function<void(const WheelGenerateOperation&)> hook);
 
-  private:
+private:
     const double diameter_;
     const double padding_;
     // A lock rather than std::atomic<std::shared_ptr>, whose lock bit the thread sanitizer can't

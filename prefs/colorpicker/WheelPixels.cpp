@@ -31,8 +31,7 @@ void StoreWheelPixelsScalar(const float* angle, const float* distance, size_t co
     constexpr double kTwoPi = 2 * std::numbers::pi;
     for (size_t k = 0; k < count; ++k) {
         double a = angle[k];
-        if (a < 0)
-            a += kTwoPi;
+        if (a < 0) a += kTwoPi;
         const double saturation =
             usableRadius == 0 ? 1 : std::min<double>(distance[k], usableRadius) / usableRadius;
         const BMPixel pixel = PixelFromHSV(a / kTwoPi, saturation, 1.0);
@@ -41,5 +40,14 @@ void StoreWheelPixelsScalar(const float* angle, const float* distance, size_t co
         out[1] = storedByte(pixel.red);
         out[2] = storedByte(pixel.green);
         out[3] = storedByte(pixel.blue);
+    }
+}
+
+void CopyExchangingGreenAndBlue(const uint8_t* argb, size_t count, uint8_t* mirrored) {
+    for (size_t k = 0; k < 4 * count; k += 4) {
+        mirrored[k] = argb[k];
+        mirrored[k + 1] = argb[k + 1];
+        mirrored[k + 2] = argb[k + 3];
+        mirrored[k + 3] = argb[k + 2];
     }
 }

@@ -13,3 +13,6 @@ void StoreWheelPixels(const float* angle, const float* distance, size_t count, d
 // One pixel at a time: the path for CPUs without AVX2, and the reference for the vector one.
 void StoreWheelPixelsScalar(const float* angle, const float* distance, size_t count,
                             double usableRadius, uint8_t* argb);
+// Copies `count` pixels as StoreWheelPixels writes them with their green and blue exchanged:
+// the colours of the hues mirrored about red.
+void CopyExchangingGreenAndBlue(const uint8_t* argb, size_t count, uint8_t* mirrored);

@@ -61,8 +61,7 @@ TEST(WheelPixels, StoreTheBytesOfSetPixel) {
     const auto rep = ImageBitmapRep::initWithSize(BMPointMake(static_cast<int64_t>(count), 1));
     for (size_t k = 0; k < count; ++k) {
         double a = s.angle[k];
-        if (a < 0)
-            a += 2 * kPi;
+        if (a < 0) a += 2 * kPi;
         const double saturation = std::min<double>(s.distance[k], radius) / radius;
         rep->setPixel_atPoint(PixelFromHSV(a / (2 * kPi), saturation, 1.0),
                               BMPointMake(static_cast<int64_t>(k), 0));
@@ -77,8 +76,7 @@ TEST(WheelPixels, StoreTheBytesOfSetPixel) {
 }
 
 TEST(WheelPixels, VectorPathMatchesTheScalarOneIncludingTails) {
-    if (!CPUSupportsAVX2Kernels())
-        GTEST_SKIP() << "no AVX2 on this CPU";
+    if (!CPUSupportsAVX2Kernels()) GTEST_SKIP() << "no AVX2 on this CPU";
     for (const double radius : {278.0, 0.5, 0.0, -12.0}) {
         const PolarSamples s = polarSamples(1003, radius);
         for (const size_t count : {s.angle.size(), size_t{1}, size_t{7}, size_t{8}, size_t{13}}) {
@@ -124,8 +122,7 @@ TEST(VectorMath, AnglesWithinAnUlpAndExactDistances) {
     // The wheel computes each row below the centre by negating the angles of the row above it,
     // which is exact only while atan2 is odd in y, on either path.
     std::vector<float> negatedY(y.size()), mirrored(y.size());
-    for (size_t k = 0; k < y.size(); ++k)
-        negatedY[k] = -y[k];
+    for (size_t k = 0; k < y.size(); ++k) negatedY[k] = -y[k];
     vvatan2f(mirrored.data(), negatedY.data(), x.data(), &n);
     for (size_t k = 0; k < y.size(); ++k) {
         ASSERT_EQ(mirrored[k], -angle[k]) << x[k] << "," << y[k];

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/graphics/UIBezierPath.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIGraphics.h"
 #include "platform/graphics/UIImage.h"
@@ -83,3 +84,13 @@ TEST(UIColor, SetFillPaintsTheCurrentContext) {
 }
 
 }  // namespace
+
+TEST(UIBezierPathTest, RectanglesAndOvalsKeepTheirOutline) {
+    const auto rect = UIBezierPath::bezierPathWithRect(CGRectMake(11, 11, 278, 278));
+    EXPECT_EQ(rect->bounds(), CGRectMake(11, 11, 278, 278));
+    EXPECT_TRUE(rect->containsPoint({12, 12}));
+    const auto oval = UIBezierPath::bezierPathWithOvalInRect(CGRectMake(11, 11, 278, 278));
+    EXPECT_EQ(CGPathGetBoundingBox(oval->CGPath()), CGRectMake(11, 11, 278, 278));
+    EXPECT_FALSE(oval->containsPoint({12, 12})) << "the corner is outside the oval";
+    EXPECT_TRUE(oval->containsPoint({150, 150}));
+}

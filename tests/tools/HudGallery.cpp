@@ -16,6 +16,7 @@
 #include "platform/ui/layers/Compositor.h"
 #include "platform/ui/views/UIImageView.h"
 #include "platform/ui/views/UIWindow.h"
+#include "tests/tools/GallerySupport.h"
 #include "tweak/hud/ProgressHUD.h"
 
 namespace {
@@ -103,28 +104,17 @@ bool render(const Look& look, const std::filesystem::path& folder) {
     Compositor compositor(static_cast<size_t>(kScreen.width * kScale),
                           static_cast<size_t>(kScreen.height * kScale), kScale);
     compositor.renderFrame({window->layer()});
-    const auto path = folder / (look.name + ".png");
-    if (!PNGCodec::writeFile(*compositor.snapshot(), path.string())) {
-        std::cerr << "hud-gallery: could not write " << path << "\n";
-        return false;
-    }
-    std::cout << path.string() << "\n";
-    return true;
+    return writeGalleryScreen(compositor, folder, look.name, "hud-gallery");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: hud-gallery OUTPUT_FOLDER\n";
-        return 2;
-    }
-    const std::filesystem::path folder = argv[1];
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    Clock::setCurrent(std::make_shared<VirtualClock>());
-    UIGraphicsSetMainScreenScale(kScale);
-    bool allWritten = true;
-    for (const Look& look : looks()) allWritten = render(look, folder) && allWritten;
-    return allWritten ? 0 : 1;
+    return runGallery(argc, argv, "hud-gallery", kScreen, kScale,
+                      [](const std::filesystem::path& folder) {
+                          bool allWritten = true;
+                          for (const Look& look : looks())
+                              allWritten = render(look, folder) && allWritten;
+                          return allWritten;
+                      });
 }

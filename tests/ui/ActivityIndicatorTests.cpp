@@ -36,6 +36,7 @@ int brightestSpoke(UIActivityIndicatorView& spinner) {
 TEST_F(ActivityIndicatorTest, TheBrightestSpokeStepsClockwiseATwelfthOfATurnAtATime) {
     auto spinner =
         std::make_shared<UIActivityIndicatorView>(UIActivityIndicatorViewStyleWhiteLarge);
+    spinner->layer()->setContentsScale(1);  // read one pixel per point
     EXPECT_EQ(spinner->bounds(), CGRectMake(0, 0, 37, 37));
     EXPECT_TRUE(spinner->isHidden()) << "hidden while stopped";
 

@@ -25,9 +25,11 @@ protected:
 
 class StopRecorder : public CAAnimationDelegate {
 public:
+    void animationDidStart(CAAnimation*) override { ++starts; }
     void animationDidStop_finished(CAAnimation*, bool finished) override {
         stops.push_back(finished);
     }
+    int starts = 0;
     std::vector<bool> stops;
 };
 
@@ -269,7 +271,9 @@ TEST_F(ViewAnimationTest, ExplicitLayerAnimationsKeepTheirEndAndReportHowTheySto
     grow->setDelegate(delegate);
     layer->setTransform(CATransform3DMakeScale(0.5, 0.5, 1));
     layer->addAnimation_forKey(grow, "cp_l_appear");
+    EXPECT_EQ(delegate->starts, 0) << "started when the transaction commits";
     endTurn();
+    EXPECT_EQ(delegate->starts, 1);
     advance(0.35 / 3);
     EXPECT_NEAR(CATransform3DGetScale(layer->presentation().transform), 1.4, 1e-6);
     advance(1);

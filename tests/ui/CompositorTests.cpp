@@ -137,24 +137,41 @@ TEST_F(CompositorTest, ShadowsFallDownByTheirOffsetAndBlurByTheirRadius) {
     EXPECT_LT(at(29, 15).r, at(29, 18).r) << "darker nearer the layer";
 }
 
-TEST_F(CompositorTest, DrawingLayersPaintAtTheScreenScaleAndAreKept) {
+TEST_F(CompositorTest, DrawingLayersPaintAtTheirContentsScaleAndAreKept) {
     makeScreen(20, 20, 2);
     const auto painter = std::make_shared<QuarterPainter>();
     auto drawn = CALayer::layer();
     drawn->setDelegate(painter);
+    drawn->setContentsScale(2);
     drawn->setFrame(CGRectMake(2, 2, 10, 10));
     drawn->setBounds(CGRectMake(100, 100, 10, 10));
     drawn->setNeedsDisplay();
     root_->addSublayer(drawn);
     ASSERT_TRUE(render());
 
-    EXPECT_EQ(drawn->contentsScale(), 2);
+    EXPECT_EQ(drawn->contentsScale(), 2) << "the screen's scale does not overrule the layer's";
     EXPECT_EQ(pixel(4, 4), kBlue);
     EXPECT_EQ(pixel(13, 13), kBlue);
     EXPECT_EQ(pixel(14, 14), kBlack);
     drawn->setPosition({8, 8});
     ASSERT_TRUE(render());
     EXPECT_EQ(painter->draws, 1) << "moving a layer does not redraw it";
+}
+
+TEST_F(CompositorTest, AOneXDrawingOnATwoXScreenIsStretched) {
+    makeScreen(20, 20, 2);
+    const auto painter = std::make_shared<QuarterPainter>();
+    auto drawn = CALayer::layer();
+    drawn->setDelegate(painter);
+    drawn->setFrame(CGRectMake(0, 0, 5, 5));
+    drawn->setNeedsDisplay();
+    root_->addSublayer(drawn);
+    ASSERT_TRUE(render());
+    EXPECT_EQ(drawn->contentsScale(), 1);
+    // 2.5 points of blue drawn as 2.5 pixels and stretched: soft where a 2× drawing is sharp.
+    EXPECT_EQ(pixel(1, 1), kBlue);
+    EXPECT_NE(pixel(4, 4), kBlue);
+    EXPECT_NE(pixel(4, 4), kBlack);
 }
 
 TEST_F(CompositorTest, PatternBackgroundsTileFromTheLayerCorner) {

@@ -6,6 +6,7 @@
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIGraphics.h"
 #include "platform/runtime/Runtime.h"
+#include "platform/ui/views/UIScreen.h"
 #include "platform/ui/views/UIWindow.h"
 
 namespace {
@@ -17,6 +18,10 @@ class CountingView : public UIView {
     void layoutSubviews() override { ++layouts; }
     void didMoveToWindow() override { windowMoves.push_back(window() != nullptr); }
     void didMoveToSuperview() override { ++superviewMoves; }
+    void setFrame(CGRect frame) override {
+        frames.push_back(frame);
+        UIView::setFrame(frame);
+    }
     void drawRect(CGRect rect) override {
         UIColor::redColor()->setFill();
         UIRectFill(rect);
@@ -25,6 +30,7 @@ class CountingView : public UIView {
     int layouts = 0;
     int superviewMoves = 0;
     std::vector<bool> windowMoves;
+    std::vector<CGRect> frames;
 };
 
 Class CountingView::classObject() {
@@ -76,6 +82,23 @@ TEST(ViewGeometryTest, FlexibleMarginsKeepAViewCentredWhenItsSuperviewResizes) {
     container->setFrame(CGRectMake(0, 0, 480, 320));
     EXPECT_EQ(hud->frame(), CGRectMake(190, 110, 100, 100));
     EXPECT_EQ(stretched->frame(), CGRectMake(0, 0, 480, 320));
+}
+
+TEST(ViewGeometryTest, SubclassesSeeEveryFrameChangeAutoresizingIncluded) {
+    auto container = std::make_shared<UIView>(CGRectMake(0, 0, 100, 100));
+    auto view = std::make_shared<CountingView>(CGRectMake(10, 10, 50, 50));
+    view->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
+    container->addSubview(view);
+    view->setFrame(CGRectMake(0, 0, 60, 60));
+    container->setFrame(CGRectMake(0, 0, 140, 100));
+    EXPECT_EQ(view->frames,
+              (std::vector<CGRect>{CGRectMake(0, 0, 60, 60), CGRectMake(0, 0, 100, 60)}));
+}
+
+TEST(ViewGeometryTest, WindowsShowOnTheMainScreenAndViewsDrawAtItsScale) {
+    auto window = std::make_shared<UIWindow>(CGRectMake(0, 0, 320, 480));
+    EXPECT_EQ(&window->screen(), &UIScreen::mainScreen());
+    EXPECT_EQ(std::make_shared<UIView>()->layer()->contentsScale(), UIScreen::mainScreen().scale());
 }
 
 TEST(ViewTreeTest, SubviewsAndSublayersStayInTheSameOrder) {

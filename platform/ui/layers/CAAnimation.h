@@ -12,11 +12,13 @@ class CAAnimation;
 class CAMediaTimingFunction;
 class SpringTiming;
 
-// Told when an animation added to a layer stops: finished when it ran to its end, not finished
-// when it was removed or replaced before that.
+// Told when an animation added to a layer starts (when the transaction that added it commits)
+// and when it stops: finished when it ran to its end, not finished when it was removed or
+// replaced before that.
 class CAAnimationDelegate {
 public:
     virtual ~CAAnimationDelegate() = default;
+    virtual void animationDidStart(CAAnimation*) {}
     virtual void animationDidStop_finished(CAAnimation* animation, bool finished) = 0;
 };
 

@@ -18,6 +18,8 @@ std::shared_ptr<CALayer> CALayer::layer() {
     return std::make_shared<CALayer>();
 }
 
+CALayer::CALayer() = default;
+
 CALayer::~CALayer() {
     NSRunLoop::mainRunLoop().removeTimersTagged(this);
     for (const auto& sublayer : sublayers_) sublayer->superlayer_.reset();

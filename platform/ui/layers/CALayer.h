@@ -57,7 +57,8 @@ struct LayerPresentation {
 class CALayer : public NSObject {
 public:
     static std::shared_ptr<CALayer> layer();
-    CALayer() = default;
+    // Out of line, so that subclasses elsewhere need not see the animation records.
+    CALayer();
     ~CALayer() override;
 
     // Geometry. The frame is derived: the bounds placed so that the anchor point (a fraction of the

@@ -60,6 +60,8 @@ void CALayer::addAnimation_forKey(const std::shared_ptr<CAAnimation>& animation,
         record->timer = NSRunLoop::mainRunLoop().addTimer(end, self.get(), [weakSelf, id] {
             if (auto layer = weakSelf.lock()) layer->finishAnimation(id);
         });
+        const auto animation = record->animation;
+        if (auto delegate = animation->delegate()) delegate->animationDidStart(animation.get());
     });
 }
 

@@ -25,3 +25,16 @@ public:
     // Runs `start` when the turn's transaction commits, with the commit time.
     static void whenCommitted(std::function<void(double now)> start);
 };
+
+// A transaction for the length of a scope, with implicit animations on or off.
+class CATransactionScope {
+public:
+    enum class Actions { Enabled, Disabled };
+    explicit CATransactionScope(Actions actions) {
+        CATransaction::begin();
+        CATransaction::setDisableActions(actions == Actions::Disabled);
+    }
+    ~CATransactionScope() { CATransaction::commit(); }
+    CATransactionScope(const CATransactionScope&) = delete;
+    CATransactionScope& operator=(const CATransactionScope&) = delete;
+};

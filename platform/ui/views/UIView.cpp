@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/graphics/UIColor.h"
+#include "platform/graphics/UIGraphics.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/touches/UIGestureRecognizer.h"
 #include "platform/ui/views/UIViewAnimationContext.h"
@@ -26,6 +27,8 @@ Class UIView::classObject() {
 
 UIView::UIView() : layer_(CALayer::layer()) {
     layer_->setAnimatesImplicitly(false);
+    // Drawn at the screen's resolution, as the platform's views are.
+    layer_->setContentsScale(UIGraphicsGetMainScreenScale());
 }
 
 UIView::UIView(CGRect frame) : UIView() {

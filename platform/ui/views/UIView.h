@@ -32,7 +32,8 @@ class UIView : public UIResponder, public CALayerDelegate {
     const std::shared_ptr<CALayer>& layer() const;
 
     CGRect frame() const { return layer_->frame(); }
-    void setFrame(CGRect frame);
+    // Virtual, so that a subclass sees every frame change, autoresizing's included.
+    virtual void setFrame(CGRect frame);
     CGRect bounds() const { return layer_->bounds(); }
     void setBounds(CGRect bounds);
     CGPoint center() const { return layer_->position(); }

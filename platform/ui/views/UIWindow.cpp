@@ -4,6 +4,7 @@
 
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIScreen.h"
 #include "platform/ui/views/UIViewController.h"
 
 Class UIWindow::classObject() {
@@ -35,4 +36,8 @@ void UIWindow::setRootViewController(std::shared_ptr<UIViewController> controlle
     rootViewController_->beginAppearanceTransition(true, false);
     addSubview(view);
     rootViewController_->endAppearanceTransition();
+}
+
+UIScreen& UIWindow::screen() const {
+    return UIScreen::mainScreen();
 }

@@ -4,6 +4,7 @@
 
 #include "platform/ui/views/UIView.h"
 
+class UIScreen;
 class UIViewController;
 
 // The root of a view tree on the screen. Its frame is in screen points. Windows are drawn back to
@@ -18,6 +19,8 @@ class UIWindow : public UIView {
     // Shows the window and makes it the application's key window.
     void makeKeyAndVisible();
     bool isKeyWindow() const;
+    // The screen the window shows on: the device has one, the main screen.
+    UIScreen& screen() const;
 
     const std::shared_ptr<UIViewController>& rootViewController() const {
         return rootViewController_;

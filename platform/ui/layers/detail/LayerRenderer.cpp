@@ -211,8 +211,8 @@ LayerContent LayerRenderer::contentOf(CALayer& layer, const LayerPresentation& p
                          nullptr,
                          pixelsPerPoint_};
     if (layer.drawsContent()) {
-        if (layer.contentsScale() != pixelsPerPoint_) layer.setContentsScale(pixelsPerPoint_);
         content.backing = layer.backingImage();
+        content.backingScale = layer.contentsScale();
     }
     return content;
 }
