@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/foundation/PropertyListBounds.h"
+
 namespace PropertyListSerialization {
 namespace {
 
@@ -17,12 +19,15 @@ using PlistNode = std::unique_ptr<void, PlistFree>;
 // libplist counts dates in seconds and microseconds since 2001-01-01.
 constexpr double kMicroseconds = 1e6;
 
-// A document is at most this deep; deeper lists are refused rather than recursed into.
-constexpr int kMaxDepth = 512;
+// What a conversion may still make: values and depth. A list that needs more is refused.
+struct Budget {
+    std::size_t values = PropertyListBounds::kMaxValues;
+};
 
-std::optional<PlistValue> fromNode(plist_t node, int depth) {
-    if (node == nullptr || depth > kMaxDepth)
+std::optional<PlistValue> fromNode(plist_t node, int depth, Budget& budget) {
+    if (node == nullptr || depth > PropertyListBounds::kMaxDepth || budget.values == 0)
         return std::nullopt;
+    --budget.values;
     switch (plist_get_node_type(node)) {
         case PLIST_BOOLEAN: {
             uint8_t value = 0;
@@ -65,7 +70,7 @@ std::optional<PlistValue> fromNode(plist_t node, int depth) {
         case PLIST_ARRAY: {
             PlistValue::Array items;
             for (uint32_t i = 0, n = plist_array_get_size(node); i < n; ++i) {
-                auto item = fromNode(plist_array_get_item(node, i), depth + 1);
+                auto item = fromNode(plist_array_get_item(node, i), depth + 1, budget);
                 if (!item)
                     return std::nullopt;
                 items.push_back(std::move(*item));
@@ -87,7 +92,7 @@ std::optional<PlistValue> fromNode(plist_t node, int depth) {
                 }
                 std::string name = key != nullptr ? key : "";
                 std::free(key);
-                auto value = fromNode(item, depth + 1);
+                auto value = fromNode(item, depth + 1, budget);
                 if (!value)
                     break;
                 entries.insert_or_assign(std::move(name), std::move(*value));
@@ -137,15 +142,24 @@ plist_t toNode(const PlistValue& value) {
     return nullptr;
 }
 
+// Whether the parser can be given `bytes` without recursing too deep or expanding too far.
+bool withinBounds(std::string_view bytes) {
+    using namespace PropertyListBounds;
+    if (bytes.starts_with("bplist"))
+        return binaryExpansionWithin(bytes, kMaxDepth, kMaxValues);
+    return xmlNestingWithin(bytes, kMaxDepth);
+}
+
 }  // namespace
 
 std::optional<PlistValue> propertyListWithData(std::string_view bytes) {
-    if (bytes.empty() || bytes.size() > UINT32_MAX)
+    if (bytes.empty() || bytes.size() > UINT32_MAX || !withinBounds(bytes))
         return std::nullopt;
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     PlistNode owner(root);
-    return fromNode(root, 0);
+    Budget budget;
+    return fromNode(root, 0, budget);
 }
 
 std::string xmlData(const PlistValue& value) {

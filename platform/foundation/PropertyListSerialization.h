@@ -6,8 +6,9 @@
 
 #include "platform/foundation/PlistValue.h"
 
-// Property lists to and from bytes, through libplist. Reading takes XML and binary lists; writing
-// makes XML with the platform's header.
+// Property lists to and from bytes, through libplist. Reading takes XML and binary lists, and
+// refuses lists that nest or expand past PropertyListBounds' limits. Writing makes XML with the
+// platform's header.
 namespace PropertyListSerialization {
 
 std::optional<PlistValue> propertyListWithData(std::string_view bytes);
