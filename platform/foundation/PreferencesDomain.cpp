@@ -160,7 +160,9 @@ bool PreferencesDomain::flush() {
         refresh(lockFd);
     }
     PlistDictionary merged = withPendingChanges(diskContents_);
-    if (lockFd < 0 || !FileIO::writeFileAtomically(file_, PropertyListSerialization::xmlData(
+    // Binary, as the device writes its preference files: it carries every string, where XML 1.0
+    // can't hold control characters or U+FFFF.
+    if (lockFd < 0 || !FileIO::writeFileAtomically(file_, PropertyListSerialization::binaryData(
                                                               PlistValue::dictionary(merged)))) {
         NSLog("Preferences could not be written to " + file_.string());
         return false;

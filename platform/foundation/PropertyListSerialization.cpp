@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/foundation/PropertyListBounds.h"
+#include "platform/foundation/UTF8.h"
 
 namespace PropertyListSerialization {
 namespace {
@@ -114,7 +115,7 @@ plist_t toNode(const PlistValue& value) {
         case PlistValue::Kind::Real:
             return plist_new_real(value.asReal()->value);
         case PlistValue::Kind::String:
-            return plist_new_string(value.asString()->c_str());
+            return plist_new_string(UTF8::valid(*value.asString()).c_str());
         case PlistValue::Kind::Data: {
             const auto& bytes = *value.asData();
             return plist_new_data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -134,7 +135,7 @@ plist_t toNode(const PlistValue& value) {
         case PlistValue::Kind::Dictionary: {
             plist_t dict = plist_new_dict();
             for (const auto& [key, item] : *value.asDictionary()) {
-                plist_dict_set_item(dict, key.c_str(), toNode(item));
+                plist_dict_set_item(dict, UTF8::valid(key).c_str(), toNode(item));
             }
             return dict;
         }
@@ -169,6 +170,16 @@ std::string xmlData(const PlistValue& value) {
     plist_to_xml(root.get(), &xml, &length);
     std::string result(xml != nullptr ? xml : "", length);
     plist_to_xml_free(xml);
+    return result;
+}
+
+std::string binaryData(const PlistValue& value) {
+    PlistNode root(toNode(value));
+    char* bytes = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root.get(), &bytes, &length);
+    std::string result(bytes != nullptr ? bytes : "", length);
+    plist_to_bin_free(bytes);
     return result;
 }
 
