@@ -126,8 +126,9 @@ class BinaryListWalk {
         return value;
     }
 
-    // The element count of a container whose marker is at `at`, and where its references start.
-    std::optional<std::pair<std::uint64_t, std::size_t>> containerSize(std::size_t at) const {
+    // The element count of a container or string whose marker is at `at`, and where its elements
+    // start.
+    std::optional<std::pair<std::uint64_t, std::size_t>> elementsAt(std::size_t at) const {
         const unsigned info = static_cast<unsigned char>(bytes_[at]) & 0x0F;
         if (info != 0x0F)
             return std::pair<std::uint64_t, std::size_t>{info, at + 1};
@@ -140,6 +141,35 @@ class BinaryListWalk {
         if (at + 2 + size > tableStart_)
             return std::nullopt;
         return std::pair<std::uint64_t, std::size_t>{number(at + 2, size), at + 2 + size};
+    }
+
+    // Where the object starts; nothing when the offset table points outside the objects.
+    std::optional<std::size_t> offsetOf(std::uint64_t object) const {
+        const std::uint64_t at = number(tableStart_ + object * offsetSize_, offsetSize_);
+        if (at < 8 || at >= tableStart_)
+            return std::nullopt;
+        return at;
+    }
+
+    // Whether the object is a string with a NUL character in it, or can't be read as a string.
+    // The parser can't hand such a dictionary key back whole, so such lists are refused.
+    bool holdsNul(std::uint64_t object) const {
+        const auto at = offsetOf(object);
+        if (!at)
+            return true;
+        const unsigned type = static_cast<unsigned char>(bytes_[*at]) >> 4;
+        if (type != 0x5 && type != 0x6)
+            return false;  // not a string: the parser refuses it as a key itself
+        const auto length = elementsAt(*at);
+        const std::uint64_t unit = type == 0x6 ? 2 : 1;
+        if (!length || length->first > (tableStart_ - length->second) / unit)
+            return true;
+        const std::string_view text = bytes_.substr(length->second, length->first * unit);
+        for (std::size_t i = 0; i < text.size(); i += unit) {
+            if (text.substr(i, unit).find_first_not_of('\0') == std::string_view::npos)
+                return true;
+        }
+        return false;
     }
 
     // How many values the object expands to, with its height recorded in seen_; nothing when it
@@ -155,14 +185,14 @@ class BinaryListWalk {
                 return std::nullopt;
             return seen.values;
         }
-        const std::uint64_t at = number(tableStart_ + object * offsetSize_, offsetSize_);
-        if (at < 8 || at >= tableStart_)
+        const auto at = offsetOf(object);
+        if (!at)
             return std::nullopt;
-        const unsigned type = static_cast<unsigned char>(bytes_[at]) >> 4;
+        const unsigned type = static_cast<unsigned char>(bytes_[*at]) >> 4;
         std::uint64_t values = 1;
         int height = 0;
         if (type == 0xA || type == 0xC || type == 0xD) {
-            auto size = containerSize(at);
+            auto size = elementsAt(*at);
             if (!size)
                 return std::nullopt;
             const std::uint64_t perElement = type == 0xD ? 2 : 1;  // a key and a value
@@ -172,7 +202,7 @@ class BinaryListWalk {
             seen_[object].walking = true;
             for (std::uint64_t i = 0; i < references; ++i) {
                 const std::uint64_t child = number(size->second + i * refSize_, refSize_);
-                if (child >= objectCount_)
+                if (child >= objectCount_ || (type == 0xD && i < size->first && holdsNul(child)))
                     return std::nullopt;
                 auto childValues = walk(child, depth + 1);
                 if (!childValues)
@@ -199,6 +229,23 @@ class BinaryListWalk {
 };
 
 }  // namespace
+
+bool xmlHoldsNul(std::string_view xml) {
+    if (xml.find('\0') != std::string_view::npos)
+        return true;
+    for (std::size_t i = 0; (i = xml.find("&#", i)) != std::string_view::npos;) {
+        i += 2;
+        const bool hex = i < xml.size() && (xml[i] == 'x' || xml[i] == 'X');
+        i += hex ? 1 : 0;
+        const std::size_t digits = i;
+        while (i < xml.size() && xml[i] == '0')
+            ++i;
+        const bool zero = i > digits && i < xml.size() && xml[i] == ';';
+        if (zero)
+            return true;
+    }
+    return false;
+}
 
 bool binaryExpansionWithin(std::string_view bytes, int maxDepth, std::size_t maxValues) {
     return BinaryListWalk(bytes, maxDepth, maxValues).within();

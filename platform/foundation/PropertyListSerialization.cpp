@@ -49,11 +49,10 @@ std::optional<PlistValue> fromNode(plist_t node, int depth, Budget& budget) {
                               : PlistValue::real(value);
         }
         case PLIST_STRING: {
-            char* text = nullptr;
-            plist_get_string_val(node, &text);
-            std::string value = text != nullptr ? text : "";
-            std::free(text);
-            return PlistValue::string(std::move(value));
+            // By pointer and length: a binary list's string may hold a NUL.
+            uint64_t length = 0;
+            const char* text = plist_get_string_ptr(node, &length);
+            return PlistValue::string(text != nullptr ? std::string(text, length) : std::string());
         }
         case PLIST_DATA: {
             char* bytes = nullptr;
@@ -148,7 +147,7 @@ bool withinBounds(std::string_view bytes) {
     using namespace PropertyListBounds;
     if (bytes.starts_with("bplist"))
         return binaryExpansionWithin(bytes, kMaxDepth, kMaxValues);
-    return xmlNestingWithin(bytes, kMaxDepth);
+    return xmlNestingWithin(bytes, kMaxDepth) && !xmlHoldsNul(bytes);
 }
 
 }  // namespace

@@ -112,6 +112,39 @@ TEST(PropertyListBoundsTest, ListsThatNestOrExpandTooFarAreRefusedBeforeParsing)
     EXPECT_FALSE(PropertyListBounds::binaryExpansionWithin(cycle, kMaxDepth, 100));
 }
 
+// Found by fuzzing: a string with a NUL in it tripped the plist library's assertion (an abort)
+// when it was read back as a C string.
+TEST(PropertyListBoundsTest, StringsWithANulNeverAbortTheReader) {
+    auto trailer = [](char table) {
+        return std::string(6, '\0') + "\x01\x01" + std::string(7, '\0') + "\x03" +
+               std::string(15, '\0') + table;
+    };
+    // {"k": "a\0b"} with the value in UTF-16: read whole.
+    const std::string nulValue =
+        std::string("bplist00\xD1\x01\x02\x51k\x63\0a\0\0\0b\x08\x0B\x0D", 23) + trailer('\x14');
+    auto value = PropertyListSerialization::propertyListWithData(nulValue);
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(*value->asDictionary()->at("k").asString(), std::string("a\0b", 3));
+
+    // {"a\0b": "k"}: a key the library can't hand back whole; the list is refused.
+    const std::string nulKey = std::string(
+                                   "bplist00\xD1\x01\x02\x53"
+                                   "a\0b\x51k\x08\x0B\x0F",
+                                   20) +
+                               trailer('\x11');
+    EXPECT_FALSE(PropertyListSerialization::propertyListWithData(nulKey).has_value());
+
+    for (const char* xml : {"<plist><dict><key>a&#0;b</key><string/></dict></plist>",
+                            "<plist><dict><key>k</key><string>a&#x000;b</string></dict></plist>"}) {
+        EXPECT_FALSE(PropertyListSerialization::propertyListWithData(xml).has_value()) << xml;
+    }
+    EXPECT_FALSE(PropertyListSerialization::propertyListWithData(
+                     std::string("<plist><string>a\0b</string></plist>", 34))
+                     .has_value());
+    EXPECT_TRUE(PropertyListSerialization::propertyListWithData(
+        "<plist><dict><key>k</key><string>&#10;&#x30;</string></dict></plist>"));
+}
+
 // Each way a file at the preference path can be hostile: the service reads none of them (and
 // answers at once), logs it, and the next write keeps it aside and writes a new file.
 TEST(PreferencesTest, HostileFilesAreUnreadableAndReplacedByTheNextWrite) {
