@@ -70,11 +70,9 @@ ScriptError atLine(const std::string& scriptName, size_t lineNumber, const Scrip
     return ScriptError(scriptName + ":" + std::to_string(lineNumber) + ": " + error.what());
 }
 
-}  // namespace
-
-std::optional<size_t> runScript(std::istream& script, const std::string& scriptName,
-                                const ScriptCommandTable& commands, ScriptContext& context,
-                                size_t firstLine) {
+// Every line's step, checked.
+std::vector<Step> parseScript(std::istream& script, const std::string& scriptName,
+                              const ScriptCommandTable& commands) {
     std::vector<Step> steps;
     std::string line;
     for (size_t lineNumber = 1; std::getline(script, line); ++lineNumber) {
@@ -86,6 +84,20 @@ std::optional<size_t> runScript(std::istream& script, const std::string& scriptN
         }
     }
     if (script.bad()) throw ScriptError(scriptName + ": can't be read");
+    return steps;
+}
+
+}  // namespace
+
+void checkScript(std::istream& script, const std::string& scriptName,
+                 const ScriptCommandTable& commands) {
+    parseScript(script, scriptName, commands);
+}
+
+std::optional<size_t> runScript(std::istream& script, const std::string& scriptName,
+                                const ScriptCommandTable& commands, ScriptContext& context,
+                                size_t firstLine) {
+    const std::vector<Step> steps = parseScript(script, scriptName, commands);
     for (const Step& step : steps) {
         if (step.lineNumber < firstLine) continue;
         try {

@@ -18,3 +18,7 @@ struct ScriptContext;
 std::optional<size_t> runScript(std::istream& script, const std::string& scriptName,
                                 const ScriptCommandTable& commands, ScriptContext& context,
                                 size_t firstLine = 1);
+
+// Checks a script as runScript does before its first line runs, running nothing.
+void checkScript(std::istream& script, const std::string& scriptName,
+                 const ScriptCommandTable& commands);
