@@ -2,6 +2,8 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -105,6 +107,15 @@ std::optional<PlistValue> fromNode(plist_t node, int depth, Budget& budget) {
     }
 }
 
+// libplist takes a date's whole seconds as an int32: a date past that range (about 68 years
+// either side of 2001) is written at its end, one that isn't a number as the reference date.
+double writableDate(double secondsSinceReferenceDate) {
+    constexpr double kEarliest = INT32_MIN, kLatest = INT32_MAX;
+    if (std::isnan(secondsSinceReferenceDate))
+        return 0;
+    return std::clamp(secondsSinceReferenceDate, kEarliest, kLatest);
+}
+
 plist_t toNode(const PlistValue& value) {
     switch (value.kind()) {
         case PlistValue::Kind::Boolean:
@@ -120,8 +131,9 @@ plist_t toNode(const PlistValue& value) {
             return plist_new_data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         }
         case PlistValue::Kind::Date: {
-            double seconds = std::floor(value.asDate()->secondsSinceReferenceDate);
-            double fraction = value.asDate()->secondsSinceReferenceDate - seconds;
+            const double date = writableDate(value.asDate()->secondsSinceReferenceDate);
+            const double seconds = std::floor(date);
+            const double fraction = date - seconds;
             return plist_new_date(static_cast<int32_t>(seconds),
                                   static_cast<int32_t>(std::lround(fraction * kMicroseconds)));
         }

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <climits>
+#include <cmath>
 #include <string>
 
 #include "platform/foundation/CFPreferences.h"
@@ -143,6 +145,28 @@ TEST(PropertyListBoundsTest, StringsWithANulNeverAbortTheReader) {
                      .has_value());
     EXPECT_TRUE(PropertyListSerialization::propertyListWithData(
         "<plist><dict><key>k</key><string>&#10;&#x30;</string></dict></plist>"));
+}
+
+// Found by fuzzing: a date read from a file can lie outside what the plist library's writer takes
+// (whole seconds in an int32); converting it was undefined behaviour. It is written at the end of
+// that range instead.
+TEST(PropertyListBoundsTest, DatesOutsideTheWritersRangeAreWrittenAtItsEnds) {
+    const PlistValue dates = PlistValue::dictionary({
+        {"past", PlistValue::date(-3e9)},
+        {"future", PlistValue::date(1e300)},
+        {"nan", PlistValue::date(std::nan(""))},
+        {"inside", PlistValue::date(-600000000.5)},
+    });
+    for (const std::string& written : {PropertyListSerialization::binaryData(dates),
+                                       PropertyListSerialization::xmlData(dates)}) {
+        auto read = PropertyListSerialization::propertyListWithData(written);
+        ASSERT_TRUE(read.has_value());
+        const auto& values = *read->asDictionary();
+        EXPECT_EQ(values.at("past").asDate()->secondsSinceReferenceDate, INT32_MIN);
+        EXPECT_NEAR(values.at("future").asDate()->secondsSinceReferenceDate, INT32_MAX, 1);
+        EXPECT_EQ(values.at("nan").asDate()->secondsSinceReferenceDate, 0);
+        EXPECT_NEAR(values.at("inside").asDate()->secondsSinceReferenceDate, -600000000.5, 1);
+    }
 }
 
 // Each way a file at the preference path can be hostile: the service reads none of them (and
