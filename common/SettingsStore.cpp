@@ -2,23 +2,21 @@
 
 #include "common/SettingsKeys.h"
 #include "platform/foundation/CFPreferences.h"
-#include "platform/foundation/NSFileManager.h"
-#include "platform/foundation/PropertyListFile.h"
 #include "platform/foundation/SystemLog.h"
 
 PlistDictionary settingsCache;
 
 void writeDefaultSettings() {
-    if (NSFileManager::defaultManager().fileExistsAtPath(Settings::kFile))
-        return;
-    PlistDictionary defaults{
+    // "No file yet" is decided under the preferences service's lock: checking first and renaming a
+    // file into place later would replace a value another process wrote in between.
+    const PlistDictionary defaults{
         {Settings::Key::enabled, PlistValue::boolean(true)},
         {Settings::Key::fontSize, PlistValue::float32(20)},
         {Settings::Key::alpha, PlistValue::float32(1)},
         {Settings::Key::duration, PlistValue::float32(3)},
         {Settings::Key::animation, PlistValue::float32(3)},
     };
-    PropertyListFile::writeToFile(defaults, Settings::kFile, PropertyListFile::Write::Atomically);
+    CFPreferencesCreateAppFileIfMissing(Settings::kDomain, defaults);
 }
 
 void loadSettings() {
@@ -31,8 +29,7 @@ void loadSettings() {
     auto values = CFPreferencesCopyMultiple(*keys, Settings::kDomain, kCFPreferencesCurrentUser,
                                             kCFPreferencesAnyHost);
     settingsCache = values.value_or(PlistDictionary{});
-    if (!values)
-        NSLog("There's been an error getting the preferences dictionary!");
+    if (!values) NSLog("There's been an error getting the preferences dictionary!");
 }
 
 const PlistValue* cachedSetting(std::string_view key) {
@@ -52,8 +49,7 @@ float cachedFloat(std::string_view key) {
 
 std::optional<std::string> cachedString(std::string_view key) {
     const PlistValue* value = cachedSetting(key);
-    if (value == nullptr || value->asString() == nullptr)
-        return std::nullopt;
+    if (value == nullptr || value->asString() == nullptr) return std::nullopt;
     return *value->asString();
 }
 

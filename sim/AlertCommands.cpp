@@ -15,8 +15,7 @@ std::string restOfLine(const ScriptCommandTable::Arguments& arguments) {
     return line;
 }
 
-void pressAlertButton(const ScriptCommandTable::Arguments& arguments, ScriptContext&) {
-    const std::string label = restOfLine(arguments);
+void pressAlertButton(const std::string& label) {
     const auto alerts = UIAlertView::visibleAlerts();
     if (alerts.empty()) throw ScriptError("no alert is shown to press \"" + label + "\" on");
     const auto& alert = alerts.back();
@@ -28,9 +27,13 @@ void pressAlertButton(const ScriptCommandTable::Arguments& arguments, ScriptCont
     throw ScriptError("the alert \"" + alert->title() + "\" has no button \"" + label + "\"");
 }
 
+ScriptCommandTable::Action alertButton(const ScriptCommandTable::Arguments& arguments) {
+    return [label = restOfLine(arguments)](ScriptContext&) { pressAlertButton(label); };
+}
+
 }  // namespace
 
 void addAlertCommands(ScriptCommandTable& commands) {
     commands.add("alert-button",
-                 {"alert-button LABEL", 1, std::numeric_limits<size_t>::max(), pressAlertButton});
+                 {"alert-button LABEL", 1, std::numeric_limits<size_t>::max(), alertButton});
 }

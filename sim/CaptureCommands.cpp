@@ -20,29 +20,38 @@ void finishTurn() {
     NSRunLoop::mainRunLoop().runOneTurn();
 }
 
-void screenshot(const ScriptCommandTable::Arguments& arguments, ScriptContext& context) {
+void screenshot(const std::string& fileName, ScriptContext& context) {
     finishTurn();
     context.screen.render();
-    const auto path = context.resolve(arguments[0]);
+    const auto path = context.resolve(fileName);
     if (!PNGCodec::writeFile(*context.screen.compositor().snapshot(), path.string())) {
         throw ScriptError("can't write the screenshot " + path.string());
     }
 }
 
-void dumpTree(const ScriptCommandTable::Arguments& arguments, ScriptContext& context) {
+void dumpTree(const std::string& fileName, ScriptContext& context) {
     finishTurn();
     const auto tree =
         viewTreeDump(UIScreen::mainScreen(), UIApplication::sharedApplication().windows());
-    const auto path = context.resolve(arguments[0]);
+    const auto path = context.resolve(fileName);
     std::ofstream file(path);
-    file << tree.dump(2) << "\n";
+    // Text that isn't UTF-8 (typed bytes) shows as U+FFFD rather than stopping the dump.
+    file << tree.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
     file.close();
     if (!file) throw ScriptError("can't write the view tree " + path.string());
+}
+
+// A command writing one file: nothing to check before it runs.
+ScriptCommandTable::Prepare writingFile(void (*write)(const std::string&, ScriptContext&)) {
+    return [write](const ScriptCommandTable::Arguments& arguments) -> ScriptCommandTable::Action {
+        return
+            [write, fileName = arguments[0]](ScriptContext& context) { write(fileName, context); };
+    };
 }
 
 }  // namespace
 
 void addCaptureCommands(ScriptCommandTable& commands) {
-    commands.add("screenshot", {"screenshot FILE.png", 1, 1, screenshot});
-    commands.add("dump-tree", {"dump-tree FILE.json", 1, 1, dumpTree});
+    commands.add("screenshot", {"screenshot FILE.png", 1, 1, writingFile(screenshot)});
+    commands.add("dump-tree", {"dump-tree FILE.json", 1, 1, writingFile(dumpTree)});
 }

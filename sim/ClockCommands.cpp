@@ -12,13 +12,15 @@ namespace {
 // running the scene's timers for hours.
 constexpr double kLongestWait = 24 * 60 * 60;
 
-void wait(const ScriptCommandTable::Arguments& arguments, ScriptContext&) {
+ScriptCommandTable::Action wait(const ScriptCommandTable::Arguments& arguments) {
     const double seconds = numberArgument(arguments[0]);
     if (seconds < 0 || seconds > kLongestWait) {
         throw ScriptError("wait takes 0 to " + std::to_string(static_cast<int>(kLongestWait)) +
                           " seconds, not " + arguments[0]);
     }
-    NSRunLoop::mainRunLoop().runUntilDate(NSDate::now() + seconds);
+    return [seconds](ScriptContext&) {
+        NSRunLoop::mainRunLoop().runUntilDate(NSDate::now() + seconds);
+    };
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "sim/DefaultDeviceRoot.h"
 
 #include <cstdlib>
+#include <stdexcept>
 
 std::filesystem::path defaultDeviceRoot() {
     if (const char* dataHome = std::getenv("XDG_DATA_HOME");
@@ -14,6 +15,7 @@ std::filesystem::path defaultDeviceRoot() {
 
 std::filesystem::path takeRootOption(std::vector<std::string>& args) {
     if (args.size() < 2 || args[0] != "--root") return defaultDeviceRoot();
+    if (args[1].empty()) throw std::invalid_argument("--root needs a folder");
     std::filesystem::path root = args[1];
     args.erase(args.begin(), args.begin() + 2);
     return root;

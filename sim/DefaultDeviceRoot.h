@@ -10,5 +10,5 @@
 std::filesystem::path defaultDeviceRoot();
 
 // A command's device root: the folder of a leading "--root DIR" (taken off `args`), else the
-// default one.
+// default one. Throws std::invalid_argument for an empty DIR.
 std::filesystem::path takeRootOption(std::vector<std::string>& args);

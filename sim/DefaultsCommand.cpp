@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 
 #include <strings.h>
 
@@ -165,7 +166,13 @@ int remove(const std::vector<std::string>& args, std::ostream& out) {
 int runDefaultsCommand(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err) {
     std::vector<std::string> args = arguments;
-    const std::filesystem::path root = takeRootOption(args);
+    std::filesystem::path root;
+    try {
+        root = takeRootOption(args);
+    } catch (const std::invalid_argument& error) {
+        err << "defaults: " << error.what() << "\n" << kUsage;
+        return 2;
+    }
     if (args.empty()) {
         err << kUsage;
         return 2;

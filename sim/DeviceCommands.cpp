@@ -18,26 +18,34 @@ SpringBoard& bootedSpringBoard() {
     return springBoard;
 }
 
-void installConvergance(const Arguments& arguments, ScriptContext&) {
+using Action = ScriptCommandTable::Action;
+
+// The commands without arguments.
+ScriptCommandTable::Prepare always(Action action) {
+    return [action = std::move(action)](const Arguments&) { return action; };
+}
+
+Action installConvergance(const Arguments& arguments) {
     if (arguments[0] != "on" && arguments[0] != "off")
         throw ScriptError("install-convergance takes on or off, not \"" + arguments[0] + "\"");
-    try {
-        setConverganceInstalled(arguments[0] == "on");
-    } catch (const std::runtime_error& error) {
-        throw ScriptError(error.what());
-    }
+    return [installed = arguments[0] == "on"](ScriptContext&) {
+        try {
+            setConverganceInstalled(installed);
+        } catch (const std::runtime_error& error) {
+            throw ScriptError(error.what());
+        }
+    };
 }
 
 }  // namespace
 
 void addDeviceCommands(ScriptCommandTable& commands) {
-    commands.add("lock", {"lock", 0, 0,
-                          [](const Arguments&, ScriptContext&) { bootedSpringBoard().lock(); }});
-    commands.add("unlock", {"unlock", 0, 0, [](const Arguments&, ScriptContext&) {
-                                bootedSpringBoard().unlock();
-                            }});
-    commands.add("respring", {"respring", 0, 0, [](const Arguments&, ScriptContext& context) {
+    commands.add("lock",
+                 {"lock", 0, 0, always([](ScriptContext&) { bootedSpringBoard().lock(); })});
+    commands.add("unlock",
+                 {"unlock", 0, 0, always([](ScriptContext&) { bootedSpringBoard().unlock(); })});
+    commands.add("respring", {"respring", 0, 0, always([](ScriptContext& context) {
                                   context.restartRequested = true;
-                              }});
+                              })});
     commands.add("install-convergance", {"install-convergance on|off", 1, 1, installConvergance});
 }

@@ -8,7 +8,8 @@
 void prepareDeviceRoot(const std::filesystem::path& hostFolder);
 
 // Copies the deliverables the build made (the tweak library with its filter, the settings
-// bundle and its images) into the device root, replacing older copies.
+// bundle and its images) into the device root, replacing every file whose contents differ from
+// the build's (whatever its time).
 void installDeliverables();
 
 // Installs or removes the stand-in for Convergance, another developer's lock-screen tweak, as its

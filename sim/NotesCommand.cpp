@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <sstream>
+#include <stdexcept>
 
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/notes/NoteContext.h"
@@ -23,7 +24,13 @@ void printNote(const StoredNote& note, std::ostream& out) {
 int runNotesCommand(const std::vector<std::string>& arguments, std::ostream& out,
                     std::ostream& err) {
     std::vector<std::string> args = arguments;
-    const std::filesystem::path root = takeRootOption(args);
+    std::filesystem::path root;
+    try {
+        root = takeRootOption(args);
+    } catch (const std::invalid_argument& error) {
+        err << "notes: " << error.what() << "\n" << kUsage;
+        return 2;
+    }
     if (args != std::vector<std::string>{"list"}) {
         err << kUsage;
         return 2;

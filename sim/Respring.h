@@ -11,16 +11,20 @@
 // headless script goes on in the new process from a resume file that the old one wrote.
 struct ResumePoint {
     std::string scriptName;
-    std::string scriptText;
+    // The whole script, any bytes; nothing for a script read from standard input as it runs,
+    // which the new process goes on reading.
+    std::optional<std::string> scriptText;
     // The first line the new process runs.
     size_t line = 1;
 };
 
-// Writes the point to a new file in the computer's temporary folder and gives its name.
-// Throws std::runtime_error when it can't.
+// Writes the point to a new file of the simulator's own naming in the computer's temporary
+// folder, readable by this user only, and gives its name. Throws std::runtime_error when it
+// can't, leaving no file behind.
 std::filesystem::path writeResumeFile(const ResumePoint& point);
-// Reads a resume file and removes it: it is good for one start. Throws std::runtime_error for a
-// file that is missing or isn't one.
+// Reads a resume file and removes it: it is good for one start. Takes only a file this user's
+// simulator could have written (a regular file of its naming in the temporary folder, owned by
+// the user and private to them); throws std::runtime_error for anything else, leaving it alone.
 ResumePoint takeResumeFile(const std::filesystem::path& file);
 
 // The command line of the restarted simulator: `arguments` without the ones that did their work

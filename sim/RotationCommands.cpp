@@ -16,12 +16,10 @@ constexpr std::pair<std::string_view, UIDeviceOrientation> kOrientations[] = {
     {"landscape-right", UIDeviceOrientationLandscapeRight},
 };
 
-void rotate(const ScriptCommandTable::Arguments& arguments, ScriptContext&) {
+ScriptCommandTable::Action rotate(const ScriptCommandTable::Arguments& arguments) {
     for (const auto& [name, orientation] : kOrientations) {
-        if (arguments[0] == name) {
-            rotateDevice(orientation);
-            return;
-        }
+        if (arguments[0] == name)
+            return [orientation](ScriptContext&) { rotateDevice(orientation); };
     }
     throw ScriptError("\"" + arguments[0] +
                       "\" is no orientation: portrait, upside-down, landscape-left or "

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/foundation/NSRunLoop.h"
 #include "sim/ScriptCommandTable.h"
 #include "sim/ScriptContext.h"
 #include "sim/ScriptError.h"
@@ -12,9 +13,21 @@ namespace {
 
 struct Step {
     size_t lineNumber;
-    const ScriptCommandTable::Command* command;
-    ScriptCommandTable::Arguments arguments;
+    ScriptCommandTable::Action action;
 };
+
+// The character a backslash before `c` stands for; nothing when the backslash is itself.
+std::optional<char> escaped(char c) {
+    switch (c) {
+        case '\\':
+        case '"':
+            return c;
+        case 'n':
+            return '\n';
+        default:
+            return std::nullopt;
+    }
+}
 
 // The words of one line, without its comment.
 std::vector<std::string> splitLine(const std::string& line) {
@@ -23,12 +36,12 @@ std::vector<std::string> splitLine(const std::string& line) {
     bool inWord = false, quoted = false;
     for (size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
-        if (quoted) {
+        if (c == '\\' && i + 1 < line.size() && escaped(line[i + 1])) {
+            inWord = true;
+            word += *escaped(line[++i]);
+        } else if (quoted) {
             if (c == '"') {
                 quoted = false;
-            } else if (c == '\\' && i + 1 < line.size() &&
-                       (line[i + 1] == '"' || line[i + 1] == '\\')) {
-                word += line[++i];
             } else {
                 word += c;
             }
@@ -63,49 +76,70 @@ std::optional<Step> parseLine(const std::string& line, size_t lineNumber,
     if (words.size() < command->minimumArguments || words.size() > command->maximumArguments) {
         throw ScriptError("wrong number of arguments; usage: " + command->usage);
     }
-    return Step{lineNumber, command, std::move(words)};
+    return Step{lineNumber, command->prepare(words)};
 }
 
 ScriptError atLine(const std::string& scriptName, size_t lineNumber, const ScriptError& error) {
     return ScriptError(scriptName + ":" + std::to_string(lineNumber) + ": " + error.what());
 }
 
-// Every line's step, checked.
-std::vector<Step> parseScript(std::istream& script, const std::string& scriptName,
-                              const ScriptCommandTable& commands) {
-    std::vector<Step> steps;
+// Reads and checks the next line that holds a command; nothing at the end of the script.
+std::optional<Step> nextStep(std::istream& script, const std::string& scriptName,
+                             const ScriptCommandTable& commands, size_t& lineNumber,
+                             ScriptReading reading) {
     std::string line;
-    for (size_t lineNumber = 1; std::getline(script, line); ++lineNumber) {
+    for (;;) {
+        if (reading == ScriptReading::LineByLine && script.rdbuf()->in_avail() <= 0)
+            NSRunLoop::mainRunLoop().runOneTurn();
+        if (!std::getline(script, line)) {
+            if (script.bad()) throw ScriptError(scriptName + ": can't be read");
+            return std::nullopt;
+        }
+        const size_t number = lineNumber++;
         try {
-            if (auto step = parseLine(line, lineNumber, commands))
-                steps.push_back(std::move(*step));
+            if (auto step = parseLine(line, number, commands)) return step;
         } catch (const ScriptError& error) {
-            throw atLine(scriptName, lineNumber, error);
+            throw atLine(scriptName, number, error);
         }
     }
-    if (script.bad()) throw ScriptError(scriptName + ": can't be read");
-    return steps;
+}
+
+// Runs one step; true when the device's process is to start again.
+bool runStep(const Step& step, const std::string& scriptName, ScriptContext& context) {
+    try {
+        step.action(context);
+    } catch (const ScriptError& error) {
+        throw atLine(scriptName, step.lineNumber, error);
+    }
+    return context.restartRequested;
 }
 
 }  // namespace
 
 void checkScript(std::istream& script, const std::string& scriptName,
                  const ScriptCommandTable& commands) {
-    parseScript(script, scriptName, commands);
+    size_t lineNumber = 1;
+    while (nextStep(script, scriptName, commands, lineNumber, ScriptReading::Whole)) {
+    }
 }
 
 std::optional<size_t> runScript(std::istream& script, const std::string& scriptName,
                                 const ScriptCommandTable& commands, ScriptContext& context,
-                                size_t firstLine) {
-    const std::vector<Step> steps = parseScript(script, scriptName, commands);
-    for (const Step& step : steps) {
-        if (step.lineNumber < firstLine) continue;
-        try {
-            step.command->handler(step.arguments, context);
-        } catch (const ScriptError& error) {
-            throw atLine(scriptName, step.lineNumber, error);
+                                size_t firstLine, ScriptReading reading) {
+    if (reading == ScriptReading::LineByLine) {
+        size_t lineNumber = firstLine;
+        while (auto step = nextStep(script, scriptName, commands, lineNumber, reading)) {
+            if (runStep(*step, scriptName, context)) return step->lineNumber + 1;
         }
-        if (context.restartRequested) return step.lineNumber + 1;
+        return std::nullopt;
+    }
+    std::vector<Step> steps;
+    size_t lineNumber = 1;
+    while (auto step = nextStep(script, scriptName, commands, lineNumber, reading))
+        steps.push_back(std::move(*step));
+    for (const Step& step : steps) {
+        if (step.lineNumber >= firstLine && runStep(step, scriptName, context))
+            return step.lineNumber + 1;
     }
     return std::nullopt;
 }

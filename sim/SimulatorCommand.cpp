@@ -18,6 +18,7 @@
 #include "sim/ScriptRunner.h"
 #include "sim/SimulatorOptions.h"
 #include "sim/SimulatorWindow.h"
+#include "sim/TerminationSignals.h"
 #include "sim/TourScript.h"
 
 namespace {
@@ -48,34 +49,41 @@ std::shared_ptr<SampleScene> startScene(const SimulatorOptions& options) {
     return nullptr;
 }
 
-// The device on virtual time, driven by `script`; relative file names go to `folder`. Gives the
-// point to go on from when the script asked for a respring.
+// The device on virtual time, driven by `script` (from its text, or read from `in` as it runs);
+// relative file names go to `folder`. Gives the point to go on from when the script asked for a
+// respring.
 std::optional<ResumePoint> runHeadless(const SimulatorOptions& options, const ResumePoint& script,
-                                       const std::filesystem::path& folder) {
+                                       std::istream& in, const std::filesystem::path& folder) {
     Clock::setCurrent(std::make_shared<VirtualClock>());
     const auto scene = startScene(options);
     DeviceScreen screen;
     ScriptContext context{screen, folder};
-    std::istringstream lines(script.scriptText);
-    const auto next = runScript(lines, script.scriptName, scriptCommands(), context, script.line);
+    std::optional<size_t> next;
+    if (script.scriptText) {
+        std::istringstream lines(*script.scriptText);
+        next = runScript(lines, script.scriptName, scriptCommands(), context, script.line);
+    } else {
+        next = runScript(in, script.scriptName, scriptCommands(), context, script.line,
+                         ScriptReading::LineByLine);
+    }
     if (!next) return std::nullopt;
     return ResumePoint{script.scriptName, script.scriptText, *next};
 }
 
-std::string readAll(std::istream& in, const std::string& name) {
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) throw std::runtime_error("can't read the script " + name);
-    return text.str();
-}
-
-// The script to run, from its file, standard input or the resume file of a respring.
-ResumePoint scriptToRun(const SimulatorOptions& options, std::istream& in) {
+// The script to run: its file's text, standard input as it comes, or the resume file of a
+// respring.
+ResumePoint scriptToRun(const SimulatorOptions& options) {
     if (options.resume) return takeResumeFile(*options.resume);
-    if (*options.script == "-") return {kStandardInputName, readAll(in, kStandardInputName)};
-    std::ifstream file(*options.script);
-    if (!file) throw std::runtime_error("can't read the script " + *options.script);
-    return {*options.script, readAll(file, *options.script)};
+    if (*options.script == "-") return {kStandardInputName, std::nullopt};
+    const std::string& name = *options.script;
+    std::error_code error;
+    if (std::filesystem::is_directory(name, error))
+        throw std::runtime_error("the script " + name + " is a folder");
+    std::ifstream file(name, std::ios::binary);
+    std::ostringstream text;
+    if (file) text << file.rdbuf();
+    if (!file || file.bad()) throw std::runtime_error("can't read the script " + name);
+    return {name, text.str()};
 }
 
 std::optional<ResumePoint> runTour(const SimulatorOptions& options, const std::string& why,
@@ -88,7 +96,8 @@ std::optional<ResumePoint> runTour(const SimulatorOptions& options, const std::s
     if (error) throw std::runtime_error("can't create " + folder.string() + ": " + error.message());
     const char* tour = options.scene == SimulatorOptions::Scene::Sample ? kSampleTourScript
                                                                         : kSpringBoardTourScript;
-    return runHeadless(options, {"tour", tour}, folder);
+    std::istringstream noInput;
+    return runHeadless(options, {"tour", tour}, noInput, folder);
 }
 
 // What a run asks for at its end: nothing, or a respring (with the point a headless script goes
@@ -122,7 +131,7 @@ Ending run(const SimulatorOptions& options, std::istream& in, std::ostream& out)
     prepareDeviceRoot(options.root);
     options.device.apply(options.systemVersion);
     if (options.script || options.resume) {
-        return afterHeadless(runHeadless(options, scriptToRun(options, in), {}));
+        return afterHeadless(runHeadless(options, scriptToRun(options), in, {}));
     }
     if (options.headless) return afterHeadless(runTour(options, "no script given", out));
     if (auto missing = missingDisplay()) {
@@ -131,16 +140,30 @@ Ending run(const SimulatorOptions& options, std::istream& in, std::ostream& out)
     return runInteractive(options, out);
 }
 
-// Lets the work of the last moment (preference writes at the end of the run loop's turn) finish,
-// then starts the process again.
+// The work of the run loop's last turn (preference writes land at its end) finishes before the
+// process goes, whichever way it goes.
+void finishPendingWork(std::ostream& err) {
+    try {
+        NSRunLoop::mainRunLoop().runOneTurn();
+    } catch (const TerminationSignals::TerminationRequested&) {
+        // Already on the way out.
+    } catch (const std::exception& error) {
+        err << "plakko-sim: " << error.what() << "\n";
+    }
+}
+
 void respring(const std::vector<std::string>& arguments, const Ending& ending,
               const RestartProcess& restart, std::ostream& out) {
     if (!restart) throw std::runtime_error("a respring needs plakko-sim's own process");
     out << "plakko-sim: respring: SpringBoard starts again\n";
-    NSRunLoop::mainRunLoop().runOneTurn();
     std::optional<std::filesystem::path> resumeFile;
     if (ending.resume) resumeFile = writeResumeFile(*ending.resume);
-    restart(restartArguments(arguments, resumeFile));
+    try {
+        restart(restartArguments(arguments, resumeFile));
+    } catch (...) {
+        if (resumeFile) std::filesystem::remove(*resumeFile);
+        throw;
+    }
 }
 
 }  // namespace
@@ -154,14 +177,26 @@ int runSimulator(const std::vector<std::string>& arguments, std::istream& in, st
         err << "plakko-sim: " << error.what() << "\n" << SimulatorOptions::usage();
         return 2;
     }
+    // Every way the run ends (its end, an error, a signal) comes through here.
+    int status = 1;
+    Ending ending;
     try {
-        const Ending ending = run(*options, in, out);
-        if (ending.respring) respring(arguments, ending, restart, out);
-        return 0;
+        ending = run(*options, in, out);
+        status = 0;
+    } catch (const TerminationSignals::TerminationRequested& request) {
+        status = 128 + request.signal;
     } catch (const ScriptError& error) {
         err << error.what() << "\n";
-    } catch (const std::runtime_error& error) {
+    } catch (const std::exception& error) {
         err << "plakko-sim: " << error.what() << "\n";
     }
-    return 1;
+    finishPendingWork(err);
+    if (status != 0 || !ending.respring) return status;
+    try {
+        respring(arguments, ending, restart, out);
+        return 0;
+    } catch (const std::exception& error) {
+        err << "plakko-sim: " << error.what() << "\n";
+        return 1;
+    }
 }

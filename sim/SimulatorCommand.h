@@ -15,8 +15,11 @@ using RestartProcess = std::function<void(const std::vector<std::string>& argume
 // Runs the simulated device: in a window when a display is available; headless on virtual time
 // with --headless or --script, driven by the script (read from `in` for "-") or, without one,
 // through the built-in tour; and through the tour, after saying so, when no window can be opened.
-// A respring restarts the process with `restart`; without one (a caller that isn't plakko-sim's
-// own process) a respring fails. Gives the exit status: 0 done, 1 failed (the reason on `err`),
-// 2 bad usage.
+// A script from a file is checked whole before it runs; one from `in` is read line by line as it
+// comes. A respring restarts the process with `restart`; without one (a caller that isn't
+// plakko-sim's own process) a respring fails. However the run ends (its end, an error, a
+// termination signal, a respring), the main run loop's last turn is finished first, so the
+// device's pending preference writes reach their files. Gives the exit status: 0 done, 1 failed
+// (the reason on `err`), 2 bad usage, 128 + N after signal N.
 int runSimulator(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                  std::ostream& err, const RestartProcess& restart = {});

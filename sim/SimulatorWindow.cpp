@@ -34,6 +34,8 @@ bool isUnseenFallback(std::string_view driver) {
 }  // namespace
 
 SimulatorWindow::VideoSubsystem::VideoSubsystem() {
+    // Termination signals are the simulator's own (TerminationSignals), not SDL's quit events.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSDLError("SDL can't start its video");
     const std::string driver = SDL_GetCurrentVideoDriver();
     if (isUnseenFallback(driver)) {

@@ -17,44 +17,31 @@ using Arguments = ScriptCommandTable::Arguments;
 
 constexpr char kNothingEdited[] = "nothing is being edited: tap into a text view or field first";
 
-// The words joined again, with \n as a newline and \\ as a backslash.
+// The words joined again by single spaces; escapes were read when the line was split.
 std::string typedText(const Arguments& words) {
-    std::string line;
-    for (const std::string& word : words) {
-        if (!line.empty()) line += ' ';
-        line += word;
-    }
     std::string text;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const bool escape = line[i] == '\\' && i + 1 < line.size();
-        if (escape && line[i + 1] == 'n') {
-            text += '\n';
-            ++i;
-        } else if (escape && line[i + 1] == '\\') {
-            text += '\\';
-            ++i;
-        } else {
-            text += line[i];
-        }
+    for (const std::string& word : words) {
+        if (!text.empty()) text += ' ';
+        text += word;
     }
     return text;
 }
 
-void type(const Arguments& arguments, ScriptContext&) {
-    if (!KeyboardInput::typeText(typedText(arguments))) throw ScriptError(kNothingEdited);
+ScriptCommandTable::Action type(const Arguments& arguments) {
+    return [text = typedText(arguments)](ScriptContext&) {
+        if (!KeyboardInput::typeText(text)) throw ScriptError(kNothingEdited);
+    };
 }
 
-void key(const Arguments& arguments, ScriptContext&) {
+ScriptCommandTable::Action key(const Arguments& arguments) {
     const std::string& name = arguments[0];
-    bool delivered;
-    if (name == "return") {
-        delivered = KeyboardInput::pressReturn();
-    } else if (name == "backspace") {
-        delivered = KeyboardInput::pressBackspace();
-    } else {
+    if (name != "return" && name != "backspace")
         throw ScriptError("key takes return or backspace, not \"" + name + "\"");
-    }
-    if (!delivered) throw ScriptError(kNothingEdited);
+    return [isReturn = name == "return"](ScriptContext&) {
+        const bool delivered =
+            isReturn ? KeyboardInput::pressReturn() : KeyboardInput::pressBackspace();
+        if (!delivered) throw ScriptError(kNothingEdited);
+    };
 }
 
 void addTextViewReaders() {

@@ -81,25 +81,34 @@ private:
 }  // namespace
 
 void addTouchCommands(ScriptCommandTable& commands) {
+    using Action = ScriptCommandTable::Action;
     const auto finger = std::make_shared<ScriptFinger>();
-    commands.add("tap", {"tap X Y", 2, 2, [finger](const Arguments& arguments, ScriptContext&) {
-                             finger->press(pointArgument(arguments, 0), kTapDuration);
+    commands.add("tap", {"tap X Y", 2, 2, [finger](const Arguments& arguments) -> Action {
+                             const CGPoint point = pointArgument(arguments, 0);
+                             return [finger, point](ScriptContext&) {
+                                 finger->press(point, kTapDuration);
+                             };
                          }});
     commands.add("press",
-                 {"press X Y SECONDS", 3, 3, [finger](const Arguments& arguments, ScriptContext&) {
+                 {"press X Y SECONDS", 3, 3, [finger](const Arguments& arguments) -> Action {
                       const CGPoint point = pointArgument(arguments, 0);
-                      finger->press(point, secondsArgument(arguments[2]));
+                      const double seconds = secondsArgument(arguments[2]);
+                      return [finger, point, seconds](ScriptContext&) {
+                          finger->press(point, seconds);
+                      };
                   }});
-    commands.add("tap-press", {"tap-press X Y SECONDS", 3, 3,
-                               [finger](const Arguments& arguments, ScriptContext&) {
-                                   const CGPoint point = pointArgument(arguments, 0);
-                                   const double seconds = secondsArgument(arguments[2]);
-                                   finger->press(point, kTapDuration);
-                                   hold(kTapToPressGap);
-                                   finger->press(point, seconds);
-                               }});
+    commands.add("tap-press",
+                 {"tap-press X Y SECONDS", 3, 3, [finger](const Arguments& arguments) -> Action {
+                      const CGPoint point = pointArgument(arguments, 0);
+                      const double seconds = secondsArgument(arguments[2]);
+                      return [finger, point, seconds](ScriptContext&) {
+                          finger->press(point, kTapDuration);
+                          hold(kTapToPressGap);
+                          finger->press(point, seconds);
+                      };
+                  }});
     commands.add("drag", {"drag X1 Y1 X2 Y2 [SECONDS [STEPS]]", 4, 6,
-                          [finger](const Arguments& arguments, ScriptContext&) {
+                          [finger](const Arguments& arguments) -> Action {
                               const CGPoint from = pointArgument(arguments, 0);
                               const CGPoint to = pointArgument(arguments, 2);
                               const double seconds = arguments.size() > 4
@@ -107,6 +116,8 @@ void addTouchCommands(ScriptCommandTable& commands) {
                                                          : kDefaultDragDuration;
                               const int steps = arguments.size() > 5 ? stepsArgument(arguments[5])
                                                                      : kDefaultDragSteps;
-                              finger->drag(from, to, seconds, steps);
+                              return [finger, from, to, seconds, steps](ScriptContext&) {
+                                  finger->drag(from, to, seconds, steps);
+                              };
                           }});
 }

@@ -4,6 +4,8 @@
 
 #include "platform/graphics/UIImage.h"
 #include "platform/runtime/Runtime.h"
+#include "platform/ui/text/UITextField.h"
+#include "platform/ui/views/UIAlertView.h"
 #include "platform/ui/views/UIImageView.h"
 #include "platform/ui/views/UIScreen.h"
 #include "platform/ui/views/UIWindow.h"
@@ -22,6 +24,18 @@ const std::string* imageFileName(const UIView& view) {
     return image && !image->fileName().empty() ? &image->fileName() : nullptr;
 }
 
+// The words a view draws itself rather than through subviews: an alert's title and message, a
+// text field's placeholder.
+void addDrawnWords(const UIView& view, nlohmann::ordered_json& dump) {
+    if (view.isKindOfClass(UIAlertView::classObject())) {
+        const auto& alert = static_cast<const UIAlertView&>(view);
+        dump["title"] = alert.title();
+        dump["message"] = alert.message();
+    } else if (view.isKindOfClass(UITextField::classObject())) {
+        dump["placeholder"] = static_cast<const UITextField&>(view).placeholder();
+    }
+}
+
 nlohmann::ordered_json viewDump(const UIView& view) {
     const CGRect frame = view.frame();
     nlohmann::ordered_json dump = {
@@ -31,6 +45,7 @@ nlohmann::ordered_json viewDump(const UIView& view) {
         {"hidden", view.isHidden()},
     };
     if (auto text = ViewTextRegistry::textOf(view)) dump["text"] = *text;
+    addDrawnWords(view, dump);
     if (const std::string* fileName = imageFileName(view)) dump["image"] = *fileName;
     auto subviews = nlohmann::ordered_json::array();
     for (const auto& subview : view.subviews()) subviews.push_back(viewDump(*subview));

@@ -11,6 +11,8 @@
 #include "sim/NotesCommand.h"
 #include "sim/SimulatorCommand.h"
 #include "sim/SimulatorOptions.h"
+#include "sim/TerminationSignals.h"
+#include "sim/UnbufferedInput.h"
 #include "sim/WheelCommand.h"
 
 namespace {
@@ -42,6 +44,15 @@ void restartProcess(const std::vector<std::string>& arguments) {
     throw std::runtime_error(std::string("can't start SpringBoard again: ") + std::strerror(errno));
 }
 
+// The simulated device: a signal ends it as Escape does, and a script on standard input is read
+// as it comes, no further than the line that runs.
+int runDevice(const std::vector<std::string>& args) {
+    TerminationSignals::install();
+    UnbufferedInput standardInput(STDIN_FILENO);
+    std::istream in(&standardInput);
+    return runSimulator(args, in, std::cout, std::cerr, restartProcess);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,12 +61,10 @@ int main(int argc, char** argv) {
         printUsage(std::cout);
         return 0;
     }
-    if (args.empty() || args[0].starts_with("-"))
-        return runSimulator(args, std::cin, std::cout, std::cerr, restartProcess);
+    if (args.empty() || args[0].starts_with("-")) return runDevice(args);
     const std::string command = args[0];
     args.erase(args.begin());
-    if (command == "springboard")
-        return runSimulator(args, std::cin, std::cout, std::cerr, restartProcess);
+    if (command == "springboard") return runDevice(args);
     if (command == "defaults") return runDefaultsCommand(args, std::cout, std::cerr);
     if (command == "notes") return runNotesCommand(args, std::cout, std::cerr);
     if (command == "wheel") return runWheelCommand(args, std::cout, std::cerr);

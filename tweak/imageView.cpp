@@ -35,6 +35,12 @@ double finiteOr(double value, double fallback) {
     return std::isfinite(value) ? value : fallback;
 }
 
+// The hide button's offsets move it about the screen; one larger than `reach` would put it out of
+// the person's reach for good, so it counts as the built-in value too.
+double withinOr(double value, double reach, double fallback) {
+    return std::isfinite(value) && std::abs(value) <= reach ? value : fallback;
+}
+
 template <void (imageView::*Handler)(UIGestureRecognizer*)>
 void (*gestureAction())(id, SEL, UIGestureRecognizer*) {
     return +[](id self, SEL, UIGestureRecognizer* recognizer) {
@@ -124,8 +130,9 @@ void imageView::addToView_withFrame_withHideButton(const std::shared_ptr<UIView>
     const CGFloat W = screen.size.width, H = screen.size.height;
     const float savedX = cachedFloat(Settings::Key::x), savedY = cachedFloat(Settings::Key::y);
     const bool savedHidden = cachedBool(Settings::Key::hidden);
-    module.hideButtonOffsetX = finiteOr(cachedFloat(Settings::Key::xoff), 0);
-    module.hideButtonOffsetY = finiteOr(cachedFloat(Settings::Key::yoff), 0);
+    const CGFloat reach = std::max(W, H);
+    module.hideButtonOffsetX = withinOr(cachedFloat(Settings::Key::xoff), reach, 0);
+    module.hideButtonOffsetY = withinOr(cachedFloat(Settings::Key::yoff), reach, 0);
     const bool before7 = systemBefore7();
 
     // 3: the hide button.

@@ -17,7 +17,7 @@ namespace {
 
 // The domains this process has touched, by file, and the end-of-turn write of their changes.
 class PreferencesService {
-  public:
+public:
     static PreferencesService& shared() {
         static PreferencesService* service = new PreferencesService();  // used until exit
         return *service;
@@ -32,8 +32,7 @@ class PreferencesService {
         std::string file = DeviceRoot::resolve(CFPreferencesDomainPath(applicationID)).string();
         std::lock_guard lock(mutex_);
         auto& domain = domains_[file];
-        if (!domain)
-            domain = std::make_unique<PreferencesDomain>(file);
+        if (!domain) domain = std::make_unique<PreferencesDomain>(file);
         return domain.get();
     }
 
@@ -42,26 +41,23 @@ class PreferencesService {
             domain.flush();
             return;
         }
-        if (std::exchange(flushScheduled_, true))
-            return;
+        if (std::exchange(flushScheduled_, true)) return;
         NSRunLoop::mainRunLoop().performAtEndOfTurn([this] {
             flushScheduled_ = false;
             flushAll();
         });
     }
 
-  private:
+private:
     void flushAll() {
         std::vector<PreferencesDomain*> pending;
         {
             std::lock_guard lock(mutex_);
             for (auto& [file, domain] : domains_) {
-                if (domain->hasPendingChanges())
-                    pending.push_back(domain.get());
+                if (domain->hasPendingChanges()) pending.push_back(domain.get());
             }
         }
-        for (PreferencesDomain* domain : pending)
-            domain->flush();
+        for (PreferencesDomain* domain : pending) domain->flush();
     }
 
     std::mutex mutex_;
@@ -70,8 +66,7 @@ class PreferencesService {
 };
 
 std::optional<bool> booleanReading(const PlistValue& value) {
-    if (value.isNumber())
-        return value.boolValue();
+    if (value.isNumber()) return value.boolValue();
     if (const std::string* text = value.asString()) {
         if (strcasecmp(text->c_str(), "true") == 0 || strcasecmp(text->c_str(), "yes") == 0)
             return true;
@@ -97,11 +92,9 @@ std::optional<std::vector<std::string>> CFPreferencesCopyKeyList(std::string_vie
                                                                  CFPreferencesHost) {
     PreferencesDomain* domain = PreferencesService::shared().domain(applicationID);
     auto contents = domain != nullptr ? domain->contents() : std::nullopt;
-    if (!contents || contents->empty())
-        return std::nullopt;
+    if (!contents || contents->empty()) return std::nullopt;
     std::vector<std::string> keys;
-    for (const auto& [key, value] : *contents)
-        keys.push_back(key);
+    for (const auto& [key, value] : *contents) keys.push_back(key);
     return keys;
 }
 
@@ -110,8 +103,7 @@ std::optional<PlistDictionary> CFPreferencesCopyMultiple(const std::vector<std::
                                                          CFPreferencesUser, CFPreferencesHost) {
     PreferencesDomain* domain = PreferencesService::shared().domain(applicationID);
     auto contents = domain != nullptr ? domain->contents() : std::nullopt;
-    if (!contents)
-        return std::nullopt;
+    if (!contents) return std::nullopt;
     PlistDictionary values;
     for (const std::string& key : keys) {
         if (auto it = contents->find(key); it != contents->end())
@@ -123,10 +115,15 @@ std::optional<PlistDictionary> CFPreferencesCopyMultiple(const std::vector<std::
 void CFPreferencesSetValue(std::string_view key, std::optional<PlistValue> value,
                            std::string_view applicationID, CFPreferencesUser, CFPreferencesHost) {
     PreferencesDomain* domain = PreferencesService::shared().domain(applicationID);
-    if (domain == nullptr)
-        return;
+    if (domain == nullptr) return;
     domain->set(std::string(key), std::move(value));
     PreferencesService::shared().changed(*domain);
+}
+
+bool CFPreferencesCreateAppFileIfMissing(std::string_view applicationID,
+                                         const PlistDictionary& contents) {
+    PreferencesDomain* domain = PreferencesService::shared().domain(applicationID);
+    return domain != nullptr && domain->createIfMissing(contents);
 }
 
 bool CFPreferencesAppSynchronize(std::string_view applicationID) {
@@ -140,10 +137,8 @@ bool CFPreferencesGetAppBooleanValue(std::string_view key, std::string_view appl
     auto values = CFPreferencesCopyMultiple({std::string(key)}, applicationID,
                                             kCFPreferencesCurrentUser, kCFPreferencesAnyHost);
     if (values) {
-        if (auto it = values->find(key); it != values->end())
-            result = booleanReading(it->second);
+        if (auto it = values->find(key); it != values->end()) result = booleanReading(it->second);
     }
-    if (keyExistsAndHasValidFormat != nullptr)
-        *keyExistsAndHasValidFormat = result.has_value();
+    if (keyExistsAndHasValidFormat != nullptr) *keyExistsAndHasValidFormat = result.has_value();
     return result.value_or(false);
 }

@@ -36,6 +36,12 @@ bool CFPreferencesAppSynchronize(std::string_view applicationID);
 bool CFPreferencesGetAppBooleanValue(std::string_view key, std::string_view applicationID,
                                      bool* keyExistsAndHasValidFormat);
 
+// Creates the domain's file with `contents` only when it has none, deciding and writing under the
+// same lock as every write of the service, so a concurrent write is never replaced. False when a
+// file was already there or it could not be written.
+bool CFPreferencesCreateAppFileIfMissing(std::string_view applicationID,
+                                         const PlistDictionary& contents);
+
 // Whether `applicationID` can name a domain: not empty, no "/", not starting with ".".
 bool CFPreferencesIsValidDomain(std::string_view applicationID);
 // The device path of a domain's file.

@@ -15,7 +15,7 @@ namespace {
 // Holds flock() on a file for one scope. A missing lock file (a folder we can't write) means no
 // lock: reading still works, and a write would fail on its own.
 class ScopedFileLock {
-  public:
+public:
     ScopedFileLock(int fd, int operation) : fd_(fd) {
         if (fd_ >= 0) {
             while (::flock(fd_, operation) != 0 && errno == EINTR) {
@@ -23,13 +23,12 @@ class ScopedFileLock {
         }
     }
     ~ScopedFileLock() {
-        if (fd_ >= 0)
-            ::flock(fd_, LOCK_UN);
+        if (fd_ >= 0) ::flock(fd_, LOCK_UN);
     }
     ScopedFileLock(const ScopedFileLock&) = delete;
     ScopedFileLock& operator=(const ScopedFileLock&) = delete;
 
-  private:
+private:
     int fd_;
 };
 
@@ -53,20 +52,17 @@ PreferencesDomain::PreferencesDomain(std::filesystem::path file)
     : file_(std::move(file)), lockPath_(file_.string() + ".lock") {}
 
 PreferencesDomain::~PreferencesDomain() {
-    if (lockFd_ >= 0)
-        ::close(lockFd_);
+    if (lockFd_ >= 0) ::close(lockFd_);
 }
 
 int PreferencesDomain::lockFile() {
-    if (lockFd_ < 0)
-        lockFd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (lockFd_ < 0) lockFd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     return lockFd_;
 }
 
 std::uint64_t PreferencesDomain::generation(int lockFd) const {
     std::uint64_t value = 0;
-    if (lockFd < 0 || ::pread(lockFd, &value, sizeof value, 0) != sizeof value)
-        return 0;
+    if (lockFd < 0 || ::pread(lockFd, &value, sizeof value, 0) != sizeof value) return 0;
     return value;
 }
 
@@ -118,8 +114,7 @@ std::optional<PlistDictionary> PreferencesDomain::contents() {
     const bool exists = std::filesystem::exists(file_, error);
     int lockFd = exists ? lockFile() : -1;
     ScopedFileLock lock(lockFd, LOCK_SH);
-    if (refresh(lockFd) == Parse::Unreadable)
-        return std::nullopt;
+    if (refresh(lockFd) == Parse::Unreadable) return std::nullopt;
     return withPendingChanges(diskContents_);
 }
 
@@ -137,8 +132,7 @@ void PreferencesDomain::keepUnreadableFileAside() {
     for (int n = 1;; ++n) {
         std::filesystem::path aside = file_.string() + ".unreadable-" + std::to_string(n);
         std::error_code error;
-        if (std::filesystem::exists(aside, error))
-            continue;
+        if (std::filesystem::exists(aside, error)) continue;
         if (::rename(file_.c_str(), aside.c_str()) == 0) {
             NSLog("Preferences file " + file_.string() + " could not be read; it was kept as " +
                   aside.filename().string());
@@ -149,8 +143,7 @@ void PreferencesDomain::keepUnreadableFileAside() {
 
 bool PreferencesDomain::flush() {
     std::lock_guard guard(mutex_);
-    if (pending_.empty())
-        return true;
+    if (pending_.empty()) return true;
     std::error_code error;
     std::filesystem::create_directories(file_.parent_path(), error);
     int lockFd = lockFile();
@@ -159,15 +152,30 @@ bool PreferencesDomain::flush() {
         keepUnreadableFileAside();
         refresh(lockFd);
     }
-    PlistDictionary merged = withPendingChanges(diskContents_);
+    if (!writeLocked(lockFd, withPendingChanges(diskContents_))) return false;
+    pending_.clear();
+    return true;
+}
+
+bool PreferencesDomain::createIfMissing(const PlistDictionary& contents) {
+    std::lock_guard guard(mutex_);
+    std::error_code error;
+    std::filesystem::create_directories(file_.parent_path(), error);
+    int lockFd = lockFile();
+    ScopedFileLock lock(lockFd, LOCK_EX);
+    struct stat info {};
+    if (::lstat(file_.c_str(), &info) == 0 || errno != ENOENT) return false;
+    return writeLocked(lockFd, contents);
+}
+
+bool PreferencesDomain::writeLocked(int lockFd, PlistDictionary contents) {
     // Binary, as the device writes its preference files: it carries every string, where XML 1.0
     // can't hold control characters or U+FFFF.
     if (lockFd < 0 || !FileIO::writeFileAtomically(file_, PropertyListSerialization::binaryData(
-                                                              PlistValue::dictionary(merged)))) {
+                                                              PlistValue::dictionary(contents)))) {
         NSLog("Preferences could not be written to " + file_.string());
         return false;
     }
-    pending_.clear();
     // What was just written is what this process knows of the file now; no need to read it back.
     const std::uint64_t next = generation(lockFd) + 1;
     struct stat info {};
@@ -175,7 +183,7 @@ bool PreferencesDomain::flush() {
         ::stat(file_.c_str(), &info) == 0) {
         seen_ = identityOf(info, next);
         seenParse_ = Parse::Dictionary;
-        diskContents_ = std::move(merged);
+        diskContents_ = std::move(contents);
     } else {
         seen_.reset();
     }

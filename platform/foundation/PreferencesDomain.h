@@ -22,7 +22,7 @@
 // the file changed since it last looked, so other processes' writes are seen without asking.
 // A file that can't be parsed is never destroyed: the next write moves it aside first.
 class PreferencesDomain {
-  public:
+public:
     explicit PreferencesDomain(std::filesystem::path file);
     ~PreferencesDomain();
     PreferencesDomain(const PreferencesDomain&) = delete;
@@ -36,8 +36,12 @@ class PreferencesDomain {
     bool hasPendingChanges() const;
     // Writes the pending changes into the file. False (changes kept for the next try) on failure.
     bool flush();
+    // Writes `contents` as the whole file only if there is no file yet, deciding and writing under
+    // the domain's lock, so a value another process has just written is never replaced. False
+    // when a file was already there or the write failed.
+    bool createIfMissing(const PlistDictionary& contents);
 
-  private:
+private:
     struct Identity {
         dev_t device = 0;
         ino_t inode = 0;
@@ -57,6 +61,8 @@ class PreferencesDomain {
     Parse refresh(int lockFd);
     void keepUnreadableFileAside();
     PlistDictionary withPendingChanges(PlistDictionary dictionary) const;
+    // Replaces the file with `contents` while the exclusive lock is held.
+    bool writeLocked(int lockFd, PlistDictionary contents);
 
     const std::filesystem::path file_;
     const std::filesystem::path lockPath_;

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <mutex>
 
+#include "platform/runtime/RuntimeReport.h"
+
 namespace {
 
 struct LogState {
@@ -19,6 +21,9 @@ LogState& logState() {
     static LogState state;
     return state;
 }
+
+// The runtime reports through the system log from the moment the platform is loaded.
+[[maybe_unused]] const bool runtimeReportsToLog = (setRuntimeReporter(NSLog), true);
 
 }  // namespace
 
@@ -35,8 +40,7 @@ void NSLog(std::string_view message) {
 
 SystemLogCapture::SystemLogCapture() {
     std::lock_guard lock(logState().mutex);
-    if (logState().captures++ == 0)
-        logState().captured.clear();
+    if (logState().captures++ == 0) logState().captured.clear();
 }
 
 SystemLogCapture::~SystemLogCapture() {

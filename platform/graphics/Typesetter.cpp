@@ -36,7 +36,7 @@ using GString = std::unique_ptr<gchar, GFree<gchar, g_free>>;
 
 // Pango's font map and context are shared and not thread-safe: every use holds the lock.
 class FontSystem {
-  public:
+public:
     static FontSystem& shared() {
         // Kept for the life of the process, like the font caches behind it.
         static FontSystem* system = new FontSystem;
@@ -72,7 +72,7 @@ class FontSystem {
         return result;
     }
 
-  private:
+private:
     FontSystem() {
         FcInit();
         if (!FcConfigParseAndLoadFromMemory(
@@ -104,17 +104,57 @@ int toPango(CGFloat points) {
         std::min(points * PANGO_SCALE, static_cast<CGFloat>(std::numeric_limits<int>::max() / 2)));
 }
 
-// Configures wrapping and truncation for `bounds`; returns how many lines are shown.
-int fitToBounds(PangoLayout* layout, CGSize bounds, LineBreak lineBreak) {
-    if (bounds.width > 0 && std::isfinite(bounds.width)) {
-        pango_layout_set_width(layout, toPango(bounds.width));
-    }
+void wrapWithin(PangoLayout* layout, CGFloat width, LineBreak lineBreak) {
+    if (width > 0 && std::isfinite(width)) pango_layout_set_width(layout, toPango(width));
     pango_layout_set_wrap(
         layout, lineBreak == LineBreak::CharWrap ? PANGO_WRAP_CHAR : PANGO_WRAP_WORD_CHAR);
-    int lineCount = pango_layout_get_line_count(layout);
+}
+
+CGFloat firstLineHeight(PangoLayout* layout) {
     PangoRectangle firstLine;
     pango_layout_line_get_extents(pango_layout_get_line_readonly(layout, 0), nullptr, &firstLine);
-    const CGFloat lineHeight = fromPango(firstLine.height);
+    return fromPango(firstLine.height);
+}
+
+// The first `count` paragraphs of `text` and the start of the next, if any. Every paragraph takes
+// a line at least, so the first `count` lines of a layout of the whole text are the same as of
+// this; the paragraph after them tells truncating modes that text is left over.
+std::string_view firstParagraphs(std::string_view text, CGFloat count) {
+    size_t end = 0;
+    for (CGFloat kept = 0; kept <= count; ++kept) {
+        end = text.find('\n', end);
+        if (end == std::string_view::npos) return text;
+        ++end;
+    }
+    return text.substr(0, end);
+}
+
+// Pango's layout time grows with the square of the number of paragraphs (a 40,000-line text
+// takes seconds): of a text limited to the lines that fit in `bounds.height`, only the paragraphs
+// that can show are laid out. The line height is the first line's, as fitToBounds counts it.
+Layout layoutWithin(FontSystem& system, std::string_view text, const FontDescriptor& font,
+                    CGSize bounds, LineBreak lineBreak) {
+    const size_t firstBreak = text.find('\n');
+    if (firstBreak != std::string_view::npos && std::isfinite(bounds.height)) {
+        const Layout firstParagraph = system.makeLayout(text.substr(0, firstBreak), font);
+        wrapWithin(firstParagraph.get(), bounds.width, lineBreak);
+        const CGFloat lineHeight = firstLineHeight(firstParagraph.get());
+        if (lineHeight > 0) {
+            const CGFloat fitting =
+                std::max<CGFloat>(std::floor(bounds.height / lineHeight + 1e-6), 1);
+            text = firstParagraphs(text, fitting);
+        }
+    }
+    Layout layout = system.makeLayout(text, font);
+    wrapWithin(layout.get(), bounds.width, lineBreak);
+    return layout;
+}
+
+// Configures truncation for `bounds` of a layout wrapped by layoutWithin; returns how many lines
+// are shown.
+int fitToBounds(PangoLayout* layout, CGSize bounds, LineBreak lineBreak) {
+    int lineCount = pango_layout_get_line_count(layout);
+    const CGFloat lineHeight = firstLineHeight(layout);
     if (lineHeight > 0 && std::isfinite(bounds.height)) {
         const auto fitting = static_cast<int>(std::floor(bounds.height / lineHeight + 1e-6));
         lineCount = std::clamp(fitting, 1, lineCount);
@@ -154,9 +194,11 @@ int toPangoCoordinate(CGFloat points) {
 
 CGSize sizeOfLines(PangoLayout* layout, int lineCount) {
     CGSize size{};
-    for (int i = 0; i < lineCount; ++i) {
+    // Through the lines in order: reaching line i by its number walks a list.
+    GSList* line = pango_layout_get_lines_readonly(layout);
+    for (int i = 0; i < lineCount && line != nullptr; ++i, line = line->next) {
         PangoRectangle logical;
-        pango_layout_line_get_extents(pango_layout_get_line_readonly(layout, i), nullptr, &logical);
+        pango_layout_line_get_extents(static_cast<PangoLayoutLine*>(line->data), nullptr, &logical);
         size.width = std::max(size.width, fromPango(logical.width));
         size.height += fromPango(logical.height);
     }
@@ -184,8 +226,7 @@ void draw(const CGContextRef& context, PangoLayout* layout, int lineCount, CGRec
             cairo_move_to(cr, area.origin.x + fromPango(logical.x),
                           area.origin.y + fromPango(pango_layout_iter_get_baseline(lines)));
             pango_cairo_show_layout_line(cr, pango_layout_iter_get_line_readonly(lines));
-            if (!pango_layout_iter_next_line(lines))
-                break;
+            if (!pango_layout_iter_next_line(lines)) break;
         }
         pango_layout_iter_free(lines);
     });
@@ -210,15 +251,14 @@ CGSize Typesetter::sizeOfTextInBounds(std::string_view text, const FontDescripto
                                       CGSize bounds, LineBreak lineBreak) {
     FontSystem& system = FontSystem::shared();
     const auto lock = system.lock();
-    const Layout layout = system.makeLayout(text, font);
+    const Layout layout = layoutWithin(system, text, font, bounds, lineBreak);
     const int lines = fitToBounds(layout.get(), bounds, lineBreak);
     return sizeOfLines(layout.get(), lines);
 }
 
 void Typesetter::drawTextAtPoint(const CGContextRef& context, std::string_view text,
                                  const FontDescriptor& font, CGPoint point) {
-    if (!context)
-        return;
+    if (!context) return;
     FontSystem& system = FontSystem::shared();
     const auto lock = system.lock();
     const Layout layout = system.makeLayout(text, font);
@@ -230,12 +270,11 @@ void Typesetter::drawTextAtPoint(const CGContextRef& context, std::string_view t
 CGSize Typesetter::drawTextInRect(const CGContextRef& context, std::string_view text,
                                   const FontDescriptor& font, CGRect rect, LineBreak lineBreak,
                                   TextAlignment alignment) {
-    if (!context)
-        return CGSizeZero;
+    if (!context) return CGSizeZero;
     rect = CGRectStandardize(rect);
     FontSystem& system = FontSystem::shared();
     const auto lock = system.lock();
-    const Layout layout = system.makeLayout(text, font);
+    const Layout layout = layoutWithin(system, text, font, rect.size, lineBreak);
     const int lines = fitToBounds(layout.get(), rect.size, lineBreak);
     pango_layout_set_alignment(layout.get(), alignment == TextAlignment::Center ? PANGO_ALIGN_CENTER
                                              : alignment == TextAlignment::Right

@@ -3,8 +3,8 @@
 #include <map>
 #include <stdexcept>
 
-#include "platform/foundation/SystemLog.h"
 #include "platform/runtime/RuntimeLock.h"
+#include "platform/runtime/RuntimeReport.h"
 
 std::shared_mutex& runtimeLock() {
     static std::shared_mutex lock;
@@ -103,7 +103,8 @@ bool runtime_detail::hookMessage(Class cls, SEL selector, RuntimeMethod replacem
     if (cls == nullptr) return false;  // a class this system lacks: the request is ignored
     std::optional<RuntimeMethod> before = cls->lookUpMethod(selector);
     if (!before) {
-        NSLog(std::string("MS:Error: message not found [") + cls->name() + " " + selector + "]");
+        runtimeReport(std::string("MS:Error: message not found [") + cls->name() + " " + selector +
+                      "]");
         return false;
     }
     if (*before->signature != *replacement.signature) {

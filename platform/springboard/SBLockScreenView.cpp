@@ -85,6 +85,9 @@ void SBLockScreenView::build() {
     _bounceAnimator->attachToLockScreenView(self);
     hintManager_->attachToLockScreenView(self);
     updateClock();
+    // Laid out for the frame it was made with, before it reaches a window: what looks at the
+    // foreground scroll view then sees it in its real size.
+    layoutSubviews();
 }
 
 void SBLockScreenView::updateClock() {

@@ -28,7 +28,7 @@ class SBLockScreenScrollView : public UIScrollView {
 // others put in it).
 class SBLockScreenView : public UIView, public UIScrollViewDelegate {
     RUNTIME_CLASS(SBLockScreenView)
-    // A lock screen with its content, as SpringBoard makes it for each lock.
+    // A lock screen with its content, laid out for `frame`, as SpringBoard makes it for each lock.
     static std::shared_ptr<SBLockScreenView> make(CGRect frame);
     explicit SBLockScreenView(CGRect frame = CGRectZero);
     ~SBLockScreenView() override;

@@ -36,6 +36,14 @@ UIDeviceOrientation deviceOrientationFor(UIInterfaceOrientation orientation) {
     }
 }
 
+// The screen as a view upright in `orientation` sees it: wider than tall in landscape.
+CGRect orientedBounds(UIInterfaceOrientation orientation) {
+    const CGSize screen = UIScreen::mainScreen().bounds().size;
+    const bool landscape = orientation == UIInterfaceOrientationLandscapeLeft ||
+                           orientation == UIInterfaceOrientationLandscapeRight;
+    return {{0, 0}, landscape ? CGSize{screen.height, screen.width} : screen};
+}
+
 double rotationAngle(UIInterfaceOrientation orientation) {
     switch (orientation) {
         case UIInterfaceOrientationPortraitUpsideDown:
@@ -101,7 +109,11 @@ void SpringBoard::boot() {
 
 void SpringBoard::lock() {
     if (isLocked()) return;
-    const CGRect screen = UIScreen::mainScreen().bounds();
+    // Made for the current orientation, as the device makes it: laid out in its final size before
+    // it reaches the window, where tweaks' hooks look at it.
+    const UIInterfaceOrientation orientation =
+        UIApplication::sharedApplication().statusBarOrientation();
+    const CGRect screen = orientedBounds(orientation);
     if (before7_) {
         auto away = SBAwayView::make(screen);
         away->setUnlockHandler([this] { unlock(); });
@@ -111,7 +123,7 @@ void SpringBoard::lock() {
         lockScreen->setUnlockHandler([this] { DispatchQueue::main().async([this] { unlock(); }); });
         lockView_ = lockScreen;
     }
-    placeForOrientation(*lockView_, UIApplication::sharedApplication().statusBarOrientation());
+    placeForOrientation(*lockView_, orientation);
     lockWindow_->addSubview(lockView_);
     lockWindow_->makeKeyAndVisible();
     shadeWindow_->makeKeyAndVisible();  // stays the frontmost
@@ -137,11 +149,8 @@ void SpringBoard::unlock() {
 
 void SpringBoard::placeForOrientation(UIView& view, UIInterfaceOrientation orientation) {
     const CGRect screen = UIScreen::mainScreen().bounds();
-    const bool landscape = orientation == UIInterfaceOrientationLandscapeLeft ||
-                           orientation == UIInterfaceOrientationLandscapeRight;
     view.setTransform(CGAffineTransformMakeRotation(rotationAngle(orientation)));
-    view.setBounds(
-        {{0, 0}, landscape ? CGSize{screen.size.height, screen.size.width} : screen.size});
+    view.setBounds(orientedBounds(orientation));
     view.setCenter({CGRectGetMidX(screen), CGRectGetMidY(screen)});
 }
 

@@ -15,7 +15,12 @@ constexpr std::string_view kLibrarySuffix = ".dylib";
 
 bool filterNames(const std::string& filterFile, const std::string& bundleIdentifier) {
     auto filter = PropertyListFile::dictionaryWithContentsOfFile(filterFile);
-    if (!filter) return false;
+    if (!filter) {
+        if (NSFileManager::defaultManager().fileExistsAtPath(filterFile))
+            NSLog("MS:Error: the filter " + DeviceRoot::resolve(filterFile).string() +
+                  " can't be read as a property list; its library is not loaded");
+        return false;
+    }
     auto section = filter->find("Filter");
     if (section == filter->end() || !section->second.asDictionary()) return false;
     auto bundles = section->second.asDictionary()->find("Bundles");

@@ -80,7 +80,8 @@ TEST(WheelGenerateOperation, RedRightWhiteCentreHueCounterClockwiseSaturatedCorn
 // centre. The vector and scalar paths may differ by a step where an angle differs by an ulp.
 TEST(WheelGenerateOperation, MatchesTheReferenceImage) {
     const auto reference = PNGCodec::readFile(
-        (std::filesystem::path(__FILE__).parent_path() / "wheel-96px-padding-22.png").string());
+        (std::filesystem::path(PLAKKO_TESTS_DIR) / "colorpicker/wheel-96px-padding-22.png")
+            .string());
     ASSERT_NE(reference, nullptr);
     const CGImageRef wheel = render(96, 22)->CGImage();
     ASSERT_EQ(CGImageGetWidth(wheel), CGImageGetWidth(reference));

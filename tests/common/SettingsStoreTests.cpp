@@ -1,3 +1,10 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 #include "common/SettingsKeys.h"
@@ -6,13 +13,14 @@
 #include "platform/foundation/CFPreferences.h"
 #include "platform/foundation/FileIO.h"
 #include "platform/foundation/PropertyListFile.h"
+#include "platform/foundation/PropertyListSerialization.h"
 #include "platform/foundation/SystemLog.h"
 #include "tests/support/TemporaryDeviceRoot.h"
 
 namespace {
 
 class SettingsStoreTest : public testing::Test {
-  protected:
+protected:
     SettingsStoreTest() {
         std::filesystem::create_directories((root_ / Settings::kFile).parent_path());
         settingsCache.clear();
@@ -39,6 +47,25 @@ TEST_F(SettingsStoreTest, FirstLoadWritesExactlyTheFiveDefaults) {
                             {"duration", PlistValue::float32(3)},
                             {"animation", PlistValue::float32(3)},
                         }));
+}
+
+// Another process's write that has already reported success must survive the first-boot writer:
+// "no file yet" is decided under the lock every preference write takes.
+TEST_F(SettingsStoreTest, TheDefaultsWaitForAConcurrentWriterAndThenLeaveItsFileAlone) {
+    const std::string file = (root_ / Settings::kFile).string();
+    const int lock = ::open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_GE(lock, 0);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    std::thread defaults(writeDefaultSettings);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(std::filesystem::exists(file)) << "written without the lock";
+    FileIO::writeFile(file, PropertyListSerialization::xmlData(
+                                PlistValue::dictionary({{"K", PlistValue::integer(1)}})));
+    ::flock(lock, LOCK_UN);
+    ::close(lock);
+    defaults.join();
+    EXPECT_EQ(PropertyListFile::dictionaryWithContentsOfFile(Settings::kFile),
+              (PlistDictionary{{"K", PlistValue::integer(1)}}));
 }
 
 TEST_F(SettingsStoreTest, AnExistingFileIsNeverTouchedEvenWhenKeysAreMissing) {

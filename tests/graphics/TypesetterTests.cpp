@@ -38,6 +38,29 @@ TEST(Typesetter, WrappingWithinAWidthGivesMoreLines) {
     EXPECT_LE(longWord.width, 40);
 }
 
+// Only the paragraphs that can show are laid out: what is measured in bounds is the same as for
+// the text cut after them, for wrapping and truncating modes.
+TEST(Typesetter, TallTextsMeasureAsTheirShownLinesDo) {
+    const FontDescriptor font{"Helvetica Neue", 14, FontWeight::Regular};
+    const CGFloat line = Typesetter::sizeOfText("x", font).height;
+    const std::string wrapping = "a first paragraph long enough to wrap into several lines here";
+    std::string shown = wrapping + "\nsecond\nthird";
+    for (int i = 0; i < 8; ++i) shown += "\nmore";
+    std::string tall = shown;
+    for (int i = 0; i < 5000; ++i) tall += "\nmore";
+    const CGSize wrapped = Typesetter::sizeOfText(wrapping, font);
+    ASSERT_GT(wrapped.width, 100);
+    for (LineBreak mode : {LineBreak::WordWrap, LineBreak::TruncateTail}) {
+        const CGSize shownSize =
+            Typesetter::sizeOfTextInBounds(shown, font, {100, 8 * line + 1}, mode);
+        const CGSize tallSize =
+            Typesetter::sizeOfTextInBounds(tall, font, {100, 8 * line + 1}, mode);
+        EXPECT_EQ(tallSize.width, shownSize.width);
+        EXPECT_EQ(tallSize.height, shownSize.height);
+        EXPECT_EQ(tallSize.height, 8 * line);
+    }
+}
+
 TEST(Typesetter, AbsurdSizesAreClampedAndBadTextIsRepaired) {
     for (const CGFloat size : {-5.0, 0.0, std::numeric_limits<double>::quiet_NaN(), 1e7,
                                std::numeric_limits<double>::infinity()}) {
@@ -60,8 +83,7 @@ TEST(Typesetter, DrawsUprightInTheFillColourOfAnImageContext) {
     for (size_t x = 0; x < 60; ++x) {
         for (size_t row = 0; row < 20; ++row) {
             const Argb p = argbAt(context, x, row);
-            if (p.a == 0)
-                continue;
+            if (p.a == 0) continue;
             EXPECT_EQ(p.r, p.a);  // pure red, premultiplied
             (row < 8 ? topInk : bottomInk) += p.a;
         }
@@ -81,8 +103,7 @@ TEST(Typesetter, DrawingInARectShowsOnlyTheLinesThatFit) {
     EXPECT_NEAR(drawn.height, 10, 0.01);
     int inkBelow = 0;
     for (size_t row = 11; row < 40; ++row) {
-        for (size_t x = 0; x < 40; ++x)
-            inkBelow += alphaAt(context, x, row);
+        for (size_t x = 0; x < 40; ++x) inkBelow += alphaAt(context, x, row);
     }
     EXPECT_EQ(inkBelow, 0);
     UIGraphicsEndImageContext();

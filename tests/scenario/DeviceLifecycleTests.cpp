@@ -1,9 +1,9 @@
 // The device around the note: respring, lock and unlock, the dark screen, and the other lock-screen
 // tweak the note makes room for. A respring starts the simulator's process again, so those tests
 // run plakko-sim as a process of its own.
-#include <sys/wait.h>
-
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -16,28 +16,8 @@ namespace {
 
 constexpr char kConverganceFile[] = "/var/mobile/Library/Preferences/com.convergance.plist";
 
-struct ProcessResult {
-    int status;
-    std::string err;
-};
-
 class DeviceLifecycleTest : public LockScreenScenario {
 protected:
-    // Runs plakko-sim in a process of its own with the script on its standard input.
-    ProcessResult runProcess(const std::string& script,
-                             DeviceProfileName device = kIPhone5System7) {
-        const auto file = [this](const char* name) { return (root_.path() / name).string(); };
-        std::ofstream(file("script.txt")) << script;
-        const std::string command = std::string("'") + PLAKKO_SIM + "' --root '" +
-                                    root_.path().string() + "' --device " + device.device +
-                                    " --ios " + device.system + " --script - < '" +
-                                    file("script.txt") + "' 2> '" + file("err.txt") + "'";
-        const int status = std::system(command.c_str());
-        std::stringstream err;
-        err << std::ifstream(file("err.txt")).rdbuf();
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, err.str()};
-    }
-
     // The class of the view that holds the note in a tree dump.
     std::string noteContainer(const std::string& dump) const {
         const nlohmann::json document = tree(dump);
@@ -103,6 +83,34 @@ TEST_F(DeviceLifecycleTest, AScriptGoesOnAfterARespringWithItsOwnLineNumbers) {
     const ProcessResult result = runProcess("# a comment\nrespring\nwait 0.1\ntype lost\n");
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("stdin:4: "), std::string::npos) << result.err;
+}
+
+TEST_F(DeviceLifecycleTest, ARespringCarriesAScriptOfAnyBytesAndLeavesNoResumeFile) {
+    // Neither the script's text nor its file's name is UTF-8.
+    const std::filesystem::path temporary = root_.path() / "tmp";
+    const std::filesystem::path script = root_.path() / "caf\xe9.txt";
+    std::filesystem::create_directories(temporary);
+    std::ofstream(script) << "# \xff\xfe\nrespring\ndump-tree " << output("after.json") << "\n";
+    const std::string command = "TMPDIR='" + temporary.string() + "' '" + PLAKKO_SIM +
+                                "' --root '" + root_.path().string() + "' --script '" +
+                                script.string() + "' > /dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(std::filesystem::exists(root_.path() / "after.json"));
+    EXPECT_TRUE(std::filesystem::is_empty(temporary)) << "the resume file is gone";
+}
+
+// Files of the device that differ from the build's are replaced, however new they look.
+TEST_F(DeviceLifecycleTest, JunkInPlaceOfTheTweakIsReplacedFromTheBuild) {
+    for (const char* name : {"Plakko.dylib", "Plakko.plist"}) {
+        const std::filesystem::path file =
+            root_ / (std::string("/Library/MobileSubstrate/DynamicLibraries/") + name);
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file) << "junk";
+        std::filesystem::last_write_time(
+            file, std::filesystem::file_time_type::clock::now() + std::chrono::hours(24));
+    }
+    runScript("wait 0.5\ndump-tree " + output("tree.json") + "\n");
+    EXPECT_NE(NoteInTree::note(tree("tree.json")), nullptr) << "the tweak is loaded";
 }
 
 TEST_F(DeviceLifecycleTest, ARespringNeedsTheSimulatorsOwnProcess) {

@@ -1,5 +1,7 @@
 #include "tests/scenario/LockScreenScenario.h"
 
+#include <sys/wait.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -71,6 +73,19 @@ void LockScreenScenario::runScript(const std::string& script, DeviceProfileName 
                       device.system, "--scene", "springboard", "--script", scriptFile},
                      in, out, err);
     ASSERT_EQ(status, 0) << err.str();
+}
+
+ProcessResult LockScreenScenario::runProcess(const std::string& script, DeviceProfileName device) {
+    const auto file = [this](const char* name) { return (root_.path() / name).string(); };
+    std::ofstream(file("script.txt")) << script;
+    const std::string command = std::string("'") + PLAKKO_SIM + "' --root '" +
+                                root_.path().string() + "' --device " + device.device + " --ios " +
+                                device.system + " --script - < '" + file("script.txt") + "' 2> '" +
+                                file("err.txt") + "'";
+    const int status = std::system(command.c_str());
+    std::stringstream err;
+    err << std::ifstream(file("err.txt")).rdbuf();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, err.str()};
 }
 
 std::string LockScreenScenario::output(const std::string& name) const {

@@ -29,6 +29,12 @@ struct ScreenPixel {
 };
 void PrintTo(const ScreenPixel& pixel, std::ostream* out);
 
+// How a plakko-sim process ended: its exit status (-1 when a signal ended it) and its errors.
+struct ProcessResult {
+    int status;
+    std::string err;
+};
+
 // A headless plakko-sim run of SpringBoard, locked, with the built tweak installed, in a fresh
 // device root: a test writes the preference file, runs one script and reads back what it left.
 // SpringBoard is one per process, so each test runs the simulator once.
@@ -40,6 +46,9 @@ protected:
     void writePreferences(const PlistDictionary& settings);
     // Runs `script` on `device`; the test fails unless the run succeeds.
     void runScript(const std::string& script, DeviceProfileName device = kIPhone5System7);
+    // Runs plakko-sim in a process of its own (a respring starts it again) with the script on
+    // its standard input.
+    ProcessResult runProcess(const std::string& script, DeviceProfileName device = kIPhone5System7);
 
     // A script argument naming an output file `name` in the device root folder.
     std::string output(const std::string& name) const;

@@ -48,3 +48,32 @@ TEST_F(NoteEditingTest, ErasingEverythingSavesAnEmptyText) {
     ASSERT_TRUE(saved.contains(Settings::Key::text));
     EXPECT_EQ(*saved.at(Settings::Key::text).asString(), "");
 }
+
+// Unlocking while the note is being edited ends the edit before the lock screen leaves its window,
+// so what was typed is saved by the text view it was typed into, before the next lock builds a
+// new note.
+class LeavingTheLockScreenTest : public LockScreenScenario {
+protected:
+    void typeThenLeave(DeviceProfileName device, float homeX, const std::string& tapIntoText,
+                       const std::string& leave) {
+        writePreferences({{Settings::Key::text, PlistValue::string("older")},
+                          {Settings::Key::x, PlistValue::float32(homeX)},
+                          {Settings::Key::y, PlistValue::float32(100)}});
+        runScript("wait 0.5\n" + tapIntoText + "\ntype \" milk eggs\"\n" + leave +
+                      "\nwait 1\nlock\nwait 1\n",
+                  device);
+        EXPECT_EQ(*preferences()[Settings::Key::text].asString(), "older milk eggs");
+    }
+};
+
+TEST_F(LeavingTheLockScreenTest, SlidingToUnlockOnSystem7SavesTheTypedText) {
+    typeThenLeave(kIPhone5System7, 320, "tap 100 200", "drag 30 60 310 60 0.3 10");
+}
+
+TEST_F(LeavingTheLockScreenTest, UnlockingOnSystem7SavesTheTypedText) {
+    typeThenLeave(kIPhone5System7, 320, "tap 100 200", "unlock");
+}
+
+TEST_F(LeavingTheLockScreenTest, UnlockingOnSystem6SavesTheTypedText) {
+    typeThenLeave(kIPhone4SSystem6, -3, "tap 100 250", "unlock");
+}

@@ -98,3 +98,13 @@ TEST_F(NoteGeometryTest, System6TabletPlacesTheButtonHigherWhenLockedInLandscape
     EXPECT_EQ(frameOf(NoteInTree::hideButton(landscape)),
               (json{awayView[2].get<double>() + 20, awayView[3].get<double>() - 140, 30, 30}));
 }
+
+// The lock screen is laid out for the orientation it is made in before the hook reads its
+// scroll view's frame.
+TEST_F(NoteGeometryTest, System7TabletLockedInLandscapePlacesTheButtonOnTheLandscapeScreen) {
+    runScript("rotate landscape-left\nunlock\nlock\nwait 0.5\ndump-tree " +
+                  output("landscape.json") + "\n",
+              kIPadSystem7);
+    EXPECT_EQ(frameOf(NoteInTree::hideButton(tree("landscape.json"))),
+              (json{1024 + 20, 768 - 40, 30, 30}));
+}

@@ -24,10 +24,10 @@ protected:
 
 }  // namespace
 
-// The pan begins at a drag's first step (every step here is longer than the pan's hysteresis)
-// and counts from there, so the note follows the finger's later steps exactly. The drags start
-// below the text view.
-TEST_F(NoteGestureTest, DragsAddUpExactlyAndEachSavesTheTextAndOrigin) {
+// The pan begins once the finger has moved past its hysteresis, but counts from where the finger
+// came down, so the note follows the finger exactly: with long steps (the first three drags) and
+// with steps shorter than the hysteresis (the last). The drags start below the text view.
+TEST_F(NoteGestureTest, DragsFollowTheFingerExactlyAndEachSavesTheTextAndOrigin) {
     runScript(
         "wait 0.5\n"
         "tap 100 250\n"
@@ -42,11 +42,17 @@ TEST_F(NoteGestureTest, DragsAddUpExactlyAndEachSavesTheTextAndOrigin) {
         "drag 200 350 200 390 0.2 2\n"
         "wait 0.1\n"
         "dump-tree " +
-        output("last.json") + "\n");
-    EXPECT_EQ(noteFrame("first.json"), (json{320 + 36, 100 - 48, 275, 300}));
-    EXPECT_EQ(noteFrame("last.json"), (json{356 - 30, 52 + 22.5 + 20, 275, 300}));
-    EXPECT_EQ(saved(Settings::Key::x), 326);
-    EXPECT_EQ(saved(Settings::Key::y), 94.5);
+        output("long.json") +
+        "\n"
+        "drag 150 390 160 370 0.3 10\n"
+        "wait 0.1\n"
+        "dump-tree " +
+        output("short.json") + "\n");
+    EXPECT_EQ(noteFrame("first.json"), (json{320 + 48, 100 - 64, 275, 300}));
+    EXPECT_EQ(noteFrame("long.json"), (json{368 - 40, 36 + 30 + 40, 275, 300}));
+    EXPECT_EQ(noteFrame("short.json"), (json{328 + 10, 106 - 20, 275, 300}));
+    EXPECT_EQ(saved(Settings::Key::x), 338);
+    EXPECT_EQ(saved(Settings::Key::y), 86);
     EXPECT_EQ(*preferences()[Settings::Key::text].asString(), "shopping");
 }
 
@@ -65,10 +71,10 @@ TEST_F(NoteGestureTest, ADragFarOffTheScreenStaysThereUntilAHoldBringsTheNoteHom
         "wait 0.8\n"
         "dump-tree " +
         output("home.json") + "\n");
-    EXPECT_EQ(noteFrame("away.json"), (json{320 - 180, 100 - 306, 225, 250})) << "no clamping";
+    EXPECT_EQ(noteFrame("away.json"), (json{320 - 200, 100 - 340, 225, 250})) << "no clamping";
     EXPECT_EQ(noteFrame("home.json"), (json{320, 100, 225, 250}));
-    EXPECT_EQ(saved(Settings::Key::x), 140) << "the hold writes no position";
-    EXPECT_EQ(saved(Settings::Key::y), -206);
+    EXPECT_EQ(saved(Settings::Key::x), 120) << "the hold writes no position";
+    EXPECT_EQ(saved(Settings::Key::y), -240);
     EXPECT_FALSE(preferences()[Settings::Key::hidden].boolValue());
 }
 

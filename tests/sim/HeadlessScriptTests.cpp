@@ -130,6 +130,10 @@ TEST_F(HeadlessScriptTest, ScriptErrorsNameTheirLineAndStopBeforeAnythingRuns) {
         {"wait -1\n", ":1: wait takes 0 to 86400 seconds, not -1"},
         {"wait 1e9\n", ":1: wait takes 0 to 86400 seconds"},
         {"wait nan\n", ":1: \"nan\" is not a number"},
+        {"screenshot " + file("early.png") + "\ntap 10 x\n", ":2: \"x\" is not a number"},
+        {"screenshot " + file("early.png") + "\ndrag 1 2 3 4 0.3 0\n", ":2: a drag takes"},
+        {"screenshot " + file("early.png") + "\nkey escape\n", ":2: key takes return or"},
+        {"screenshot " + file("early.png") + "\nrotate sideways\n", ":2: \"sideways\" is no"},
         {"screenshot \"open.png\n", ":1: a quoted argument is not closed"},
         {"screenshot /no/such/folder/shot.png\n", ":1: can't write the screenshot"},
         {"dump-tree /no/such/folder/tree.json\n", ":1: can't write the view tree"},
@@ -140,7 +144,7 @@ TEST_F(HeadlessScriptTest, ScriptErrorsNameTheirLineAndStopBeforeAnythingRuns) {
         EXPECT_EQ(result.err.find(file("script.txt") + c.error), 0u) << result.err;
     }
     EXPECT_FALSE(std::filesystem::exists(file("early.png")))
-        << "a bad line anywhere stops the script before its first command";
+        << "a bad line or argument anywhere stops the script before its first command";
 
     const Result fromInput = run({"--root", root_.path().string(), "--script", "-"}, "wait x\n");
     EXPECT_EQ(fromInput.status, 1);
@@ -196,10 +200,52 @@ TEST_F(HeadlessScriptTest, BadOptionsAreRefusedClearly) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "plakko-sim: can't read the script " + file("missing.txt") + "\n");
 
+    const Result folder = run({"--root", root, "--script", root});
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_EQ(folder.err, "plakko-sim: the script " + root + " is a folder\n");
+
     std::ofstream(file("not-a-folder")) << "x";
     const Result blocked = run({"--root", file("not-a-folder"), "--script", "-"});
     EXPECT_EQ(blocked.status, 1);
     EXPECT_NE(blocked.err.find("can't create the device folder"), std::string::npos) << blocked.err;
+}
+
+// --resume is how a respring hands its script to the new process, which removes the file: it
+// takes only a file that plakko-sim itself could have written.
+TEST_F(HeadlessScriptTest, OnlyTheSimulatorsOwnResumeFilesAreTakenAndRemoved) {
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+    const auto resume = [&](const std::filesystem::path& path) {
+        return run(
+            {"--root", root_.path().string(), "--scene", "sample", "--resume", path.string()});
+    };
+    std::ofstream(file("plakko-sim-resume-abc123")) << "{}";
+    const Result elsewhere = resume(file("plakko-sim-resume-abc123"));
+    EXPECT_EQ(elsewhere.status, 1);
+    EXPECT_NE(elsewhere.err.find("is no resume file of plakko-sim's"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(file("plakko-sim-resume-abc123")));
+
+    const std::filesystem::path shared = temporary / "plakko-sim-resume-Shared";
+    std::ofstream(shared) << "{}";
+    std::filesystem::permissions(shared, std::filesystem::perms::others_read,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(resume(shared).status, 1) << "others may read it: not one of ours";
+    EXPECT_TRUE(std::filesystem::exists(shared));
+    std::filesystem::remove(shared);
+
+    const std::filesystem::path link = temporary / "plakko-sim-resume-Linked";
+    std::filesystem::create_symlink(file("plakko-sim-resume-abc123"), link);
+    EXPECT_EQ(resume(link).status, 1);
+    EXPECT_TRUE(std::filesystem::exists(file("plakko-sim-resume-abc123")));
+    std::filesystem::remove(link);
+
+    const std::filesystem::path damaged = temporary / "plakko-sim-resume-Broken";
+    std::ofstream(damaged) << "{\"script\": \"\xff\"}";
+    std::filesystem::permissions(
+        damaged, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    const Result broken = resume(damaged);
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(broken.err.find("is a damaged resume file"), std::string::npos) << broken.err;
+    EXPECT_FALSE(std::filesystem::exists(damaged)) << "ours, and good for one start only";
 }
 
 TEST_F(HeadlessScriptTest, WithoutAScriptTheTourIsWrittenToAFolderItNames) {

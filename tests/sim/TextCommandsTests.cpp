@@ -102,6 +102,14 @@ TEST_F(TextScriptTest, ATapTypingAndKeysEditTheTextViewOnScreenWithTheKeyboardBe
     EXPECT_LT(shadeAt(shot, 2, 200), 140) << "the grey screen between note and keyboard";
 }
 
+TEST_F(TextScriptTest, EscapesAreReadOnceInQuotesAsOutside) {
+    runLines(
+        "tap 100 60\n"
+        "type \"C:\\\\new \\\"x\\\" # kept\"\\n\n"
+        "type C:\\\\new\n");
+    EXPECT_EQ(note_->text(), "C:\\new \"x\" # kept\nC:\\new");
+}
+
 TEST_F(TextScriptTest, TypingWithNothingBeingEditedStopsTheScriptAtThatLine) {
     try {
         runLines("wait 0.1\ntype hello\n");

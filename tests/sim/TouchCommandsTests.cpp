@@ -100,9 +100,10 @@ TEST_F(FingerInputTest, ScriptsTapPressAndDragTheViewsUnderTheirPoints) {
     EXPECT_EQ(target_->count("detectTap:"), 2) << "the press, and the tap of the tap-press";
     EXPECT_EQ(target_->states("handleHold:"),
               (States{UIGestureRecognizerStateBegan, UIGestureRecognizerStateEnded}));
-    // Steps of (6, -5): the pan begins at the second, 15.6 points out, and follows from there.
-    EXPECT_NEAR(note_->center().x, 175 + 48, 1e-9);
-    EXPECT_NEAR(note_->center().y, 275 - 40, 1e-9);
+    // Steps of (6, -5): the pan begins at the second, 15.6 points out, and the note has followed
+    // the finger's whole way.
+    EXPECT_NEAR(note_->center().x, 175 + 60, 1e-9);
+    EXPECT_NEAR(note_->center().y, 275 - 50, 1e-9);
     EXPECT_EQ(UIDevice::currentDevice().orientation(), UIDeviceOrientationLandscapeLeft);
     EXPECT_EQ(UIApplication::sharedApplication().statusBarOrientation(),
               UIInterfaceOrientationLandscapeRight);
@@ -136,12 +137,12 @@ TEST_F(FingerInputTest, TheWindowsMouseIsAFingerAndCtrlArrowsTurnTheDevice) {
         input.handleEvent(mouseMotion(SDL_BUTTON_LMASK, 120 + 10 * step, 220));
     }
     input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 160, 220));
-    EXPECT_EQ(note_->center(), CGPointMake(175 + 30, 275)) << "begun at 10 points, then 30 more";
+    EXPECT_EQ(note_->center(), CGPointMake(175 + 40, 275)) << "the whole 40 points, as the finger";
 
     input.handleEvent(mouseMotion(0, 120, 300));  // no button down: no finger
     input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 40, 40));
     input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 40, 40));
-    EXPECT_EQ(note_->center(), CGPointMake(205, 275));
+    EXPECT_EQ(note_->center(), CGPointMake(215, 275));
     EXPECT_EQ(target_->count("handleTap:"), 0);
 
     input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 40, 40));

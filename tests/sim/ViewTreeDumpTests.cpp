@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/UIImage.h"
+#include "platform/ui/text/UITextField.h"
+#include "platform/ui/views/UIAlertView.h"
+#include "platform/ui/views/UIApplication.h"
 #include "platform/ui/views/UIImageView.h"
 #include "platform/ui/views/UIScreen.h"
 #include "platform/ui/views/UIWindow.h"
@@ -47,4 +52,38 @@ TEST(ViewTreeDumpTest, ViewsReportModelGeometryAndTheFilesTheirImagesCameFrom) {
     EXPECT_FALSE(containerDump["subviews"][1].contains("image")) << "not loaded from a file";
     EXPECT_FALSE(dump["windows"][0]["subviews"][1].contains("image")) << "no image at all";
     EXPECT_EQ(dump["windows"][0]["subviews"][1]["subviews"], nlohmann::ordered_json::array());
+}
+
+TEST(ViewTreeDumpTest, AlertsShowTheirTitleAndMessageAndFieldsTheirPlaceholder) {
+    auto alert = std::make_shared<UIAlertView>("Locked", "Type the password", nullptr, "Cancel",
+                                               std::vector<std::string>{"OK"});
+    alert->addTextFieldWithValue_label("", "Password");
+    alert->show();
+    const auto dump =
+        viewTreeDump(UIScreen::mainScreen(), UIApplication::sharedApplication().windows());
+    alert->dismissWithClickedButtonIndex_animated(0, false);
+
+    // The first view, depth first, holding `key`.
+    const std::function<const nlohmann::ordered_json*(const nlohmann::ordered_json&,
+                                                      const std::string&)>
+        holding = [&](const nlohmann::ordered_json& view,
+                      const std::string& key) -> const nlohmann::ordered_json* {
+        if (view.contains(key)) return &view;
+        for (const auto& subview : view["subviews"]) {
+            if (const auto* found = holding(subview, key)) return found;
+        }
+        return nullptr;
+    };
+    const nlohmann::ordered_json* alertDump = nullptr;
+    for (const auto& window : dump["windows"]) {
+        if (!alertDump) alertDump = holding(window, "title");
+    }
+    ASSERT_NE(alertDump, nullptr);
+    EXPECT_EQ((*alertDump)["class"], "UIAlertView");
+    EXPECT_EQ((*alertDump)["title"], "Locked");
+    EXPECT_EQ((*alertDump)["message"], "Type the password");
+    const nlohmann::ordered_json* fieldDump = holding(*alertDump, "placeholder");
+    ASSERT_NE(fieldDump, nullptr);
+    EXPECT_EQ((*fieldDump)["class"], "UITextField");
+    EXPECT_EQ((*fieldDump)["placeholder"], "Password");
 }

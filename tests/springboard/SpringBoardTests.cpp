@@ -2,6 +2,9 @@
 // needs a process of its own, as CTest runs them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+
 #include "platform/foundation/FileIO.h"
 #include "platform/foundation/PropertyListFile.h"
 #include "platform/foundation/SystemLog.h"
@@ -162,6 +165,19 @@ TEST_F(SpringBoardTest, ATweakFilteredForAnotherProcessIsNotLoaded) {
     bootSystem("7.0.4");
     EXPECT_TRUE(SpringBoard::shared().loadedTweaks().empty());
     EXPECT_EQ(log.count("test tweak loaded"), 0u);
+}
+
+TEST_F(SpringBoardTest, AFilterThatCantBeReadIsLoggedAndItsTweakNotLoaded) {
+    installTestTweak("com.apple.springboard");
+    std::ofstream(root_ / (std::string(TweakLoader::kFolder) + "/TestTweak.plist"), std::ios::trunc)
+        << "junk";
+    SystemLogCapture log;
+    bootSystem("7.0.4");
+    EXPECT_TRUE(SpringBoard::shared().loadedTweaks().empty());
+    const auto messages = log.messages();
+    EXPECT_TRUE(std::any_of(messages.begin(), messages.end(), [](const std::string& message) {
+        return message.find("TestTweak.plist can't be read") != std::string::npos;
+    })) << "logged";
 }
 
 TEST_F(SpringBoardTest, RotationTurnsTheLockScreenAndTellsIt) {

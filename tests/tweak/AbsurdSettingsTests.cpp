@@ -232,7 +232,7 @@ protected:
     void dragTheNote() {
         auto noteView = note();
         const CGPoint start = noteView->convertPoint_toView({137, 15}, nullptr);
-        drag(start, {start.x - 60, start.y + 150}, 10);
+        drag(start, {start.x - 60, start.y + 120}, 10);  // clear of the hide button
         render();
         const CGRect frame = noteView->frame();
         EXPECT_TRUE(std::isfinite(frame.origin.x) && std::isfinite(frame.origin.y));

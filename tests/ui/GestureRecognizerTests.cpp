@@ -121,15 +121,15 @@ TEST_F(GestureRecognizerTest, ALongPressFailsWhenTheFingerMovesBeforeItBegins) {
         << "once begun, it moves freely";
 }
 
-TEST_F(GestureRecognizerTest, APanBeginsPastItsThresholdAndItsTranslationsAddUpExactly) {
+TEST_F(GestureRecognizerTest, APanBeginsPastItsThresholdAndTheViewFollowsTheFingerExactly) {
     auto note = addView(CGRectMake(100, 100, 200, 200));
     attach<UIPanGestureRecognizer>(note, "dragView:");
 
     finger_.fingerDown({150, 150});
     finger_.fingerMoved({155, 150});
-    finger_.fingerMoved({156, 158});  // 10 points away: begins, from here
+    finger_.fingerMoved({156, 158});  // 10 points away: begins, counting from the touch-down
     EXPECT_EQ(target_->states("dragView:"), States{Began});
-    EXPECT_EQ(note->center(), CGPointMake(200, 200)) << "no jump at the threshold";
+    EXPECT_EQ(note->center(), CGPointMake(206, 208)) << "the first callback catches up";
     const CGPoint path[] = {{166.5, 138}, {170.25, 139.75}, {30, 460}, {96, 138.5}};
     for (const CGPoint& point : path) {
         advance(0.016);
@@ -138,7 +138,7 @@ TEST_F(GestureRecognizerTest, APanBeginsPastItsThresholdAndItsTranslationsAddUpE
     finger_.fingerUp({96, 138.5});
     EXPECT_EQ(target_->states("dragView:"),
               (States{Began, Changed, Changed, Changed, Changed, Ended}));
-    EXPECT_EQ(note->center(), CGPointMake(200 + 96 - 156, 200 + 138.5 - 158));
+    EXPECT_EQ(note->center(), CGPointMake(200 + 96 - 150, 200 + 138.5 - 150));
 }
 
 TEST_F(GestureRecognizerTest, APanReportsTranslationAndVelocityInTheViewAskedFor) {
@@ -152,8 +152,8 @@ TEST_F(GestureRecognizerTest, APanReportsTranslationAndVelocityInTheViewAskedFor
     finger_.fingerMoved({170, 150});
     advance(0.5);
     finger_.fingerMoved({180, 160});
-    EXPECT_EQ(pan->translationInView(note.get()), CGPointMake(10, 10));
-    EXPECT_EQ(pan->translationInView(rotated.get()), CGPointMake(5, -10));
+    EXPECT_EQ(pan->translationInView(note.get()), CGPointMake(30, 10));
+    EXPECT_EQ(pan->translationInView(rotated.get()), CGPointMake(15, -10));
     EXPECT_EQ(pan->velocityInView(nullptr), CGPointMake(20, 20));
     EXPECT_EQ(pan->locationInView(note.get()), CGPointMake(80, 60));
     pan->setTranslation_inView({4, 2}, rotated.get());

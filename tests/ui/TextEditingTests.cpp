@@ -63,6 +63,11 @@ TEST_F(TextViewTest, TypingInsertsAndDeletesWholeCharactersAtTheCaret) {
     EXPECT_EQ(log_->events, (Events{"1 begins", "1 is a€😀", "1 is a€", "1 is a", "1 is \na",
                                     "1 is x\uFFFD\uFFFD€"}))
         << "setText and a deletion with nothing before the caret are no changes of the user's";
+
+    view->setText(std::string("keep\0this", 9));
+    EXPECT_EQ(view->text(), "keepthis") << "a NUL would cut the text where it is stored";
+    view->insertText(std::string("\0!", 2));
+    EXPECT_EQ(view->text(), "keepthis!");
 }
 
 TEST_F(TextViewTest, EditingEndsInsideResignAndBeforeTheNextInputBegins) {

@@ -190,7 +190,7 @@ private:
     void finishInit();
     std::shared_ptr<ProgressHUD> self();
 
-    // The life cycle (ProgressHUD.cpp).
+    // Showing and hiding over time (ProgressHUDTiming.cpp).
     void handleGraceTimer();
     void handleMinShowTimer();
     void hideDelayed(bool animated);
@@ -199,9 +199,11 @@ private:
     void animationFinished_finished_context(const std::string& animationID, bool finished,
                                             void* context);
     void done();
+    std::shared_ptr<NSTimer> scheduleTimer(double interval, SEL handler);
+
+    // Tasks (ProgressHUDTasks.cpp).
     void launchExecution();
     void cleanUp();
-    std::shared_ptr<NSTimer> scheduleTimer(double interval, SEL handler);
 
     // The display (ProgressHUDDisplay.cpp).
     void setupLabels();

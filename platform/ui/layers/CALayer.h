@@ -130,7 +130,8 @@ public:
     void layoutIfNeeded();
     virtual void layoutSublayers();
 
-    // Animations, in the order added; an animation added under a key in use replaces the old one.
+    // Animations, in the order added; an animation added under a key in use replaces the old one
+    // (CALayerAnimations.cpp).
     void addAnimation_forKey(const std::shared_ptr<CAAnimation>& animation, const std::string& key);
     std::shared_ptr<CAAnimation> animationForKey(std::string_view key) const;
     std::vector<std::string> animationKeys() const;
@@ -138,7 +139,8 @@ public:
     void removeAllAnimations();
     bool hasRunningAnimations() const;
 
-    // Values on screen now (the clock's time), and one animatable key path's value.
+    // Values on screen now (the clock's time), and one animatable key path's value
+    // (CALayerPresentation.cpp).
     LayerPresentation presentation() const;
     std::optional<AnimatableValue> presentationValueForKeyPath(std::string_view keyPath) const;
     std::optional<AnimatableValue> modelValueForKeyPath(std::string_view keyPath) const;

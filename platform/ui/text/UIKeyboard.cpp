@@ -6,7 +6,7 @@
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/text/KeyboardInput.h"
 #include "platform/ui/text/UIFont.h"
-#include "platform/ui/views/detail/RoundedRectPath.h"
+#include "platform/ui/text/detail/RoundedRectPath.h"
 
 namespace {
 

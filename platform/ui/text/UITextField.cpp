@@ -9,8 +9,8 @@
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/text/KeyboardPresenter.h"
 #include "platform/ui/text/UIFont.h"
+#include "platform/ui/text/detail/RoundedRectPath.h"
 #include "platform/ui/views/UIWindow.h"
-#include "platform/ui/views/detail/RoundedRectPath.h"
 
 namespace {
 

@@ -57,8 +57,9 @@ void UIPanGestureRecognizer::touchesMoved_withEvent(const UITouchSet& touches, U
         return;
     }
     const CGPoint moved = difference(screenLocation(), *touchOrigin_);
+    // The translation keeps counting from the touch-down point, so the first callback carries the
+    // movement made before recognition and a view moved by it follows the finger exactly.
     if (std::hypot(moved.x, moved.y) < kHysteresis) return;
-    translationOrigin_ = screenLocation();
     setState(UIGestureRecognizerStateBegan);
 }
 

@@ -5,15 +5,16 @@
 #include "platform/ui/touches/UIGestureRecognizer.h"
 
 // Recognises a finger dragged across the screen. A continuous gesture: it begins once the finger
-// has moved kHysteresis points from where it came down, with the translation counted from that
-// point (so the view does not jump), changes with every movement and ends when the finger lifts.
+// has moved kHysteresis points from where it came down, changes with every movement and ends when
+// the finger lifts. The translation counts from where the finger came down, so the first callback
+// already carries the movement made before recognition.
 class UIPanGestureRecognizer : public UIGestureRecognizer {
     RUNTIME_CLASS(UIPanGestureRecognizer)
     using UIGestureRecognizer::UIGestureRecognizer;
 
     static constexpr CGFloat kHysteresis = 10;
 
-    // The movement since the pan began (or since the last setTranslation), in `view`'s
+    // The movement since the finger came down (or since the last setTranslation), in `view`'s
     // coordinates; a null view means window coordinates.
     CGPoint translationInView(const UIView* view) const;
     void setTranslation_inView(CGPoint translation, const UIView* view);

@@ -120,6 +120,9 @@ void UIScrollView::handlePan() {
             stopAnimation();
             dragging_ = true;
             dragStartOffset_ = contentOffset();
+            // The content starts moving from here rather than jumping by the movement it took
+            // to tell a drag from a tap.
+            pan_->setTranslation_inView(CGPointZero, this);
             break;
         case UIGestureRecognizerStateChanged:
         case UIGestureRecognizerStateEnded: {

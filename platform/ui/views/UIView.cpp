@@ -147,6 +147,9 @@ void UIView::addSubview(const std::shared_ptr<UIView>& view) {
 void UIView::insertSubview_atIndex(const std::shared_ptr<UIView>& view, size_t index) {
     if (!view || view.get() == this) return;
     const std::shared_ptr<UIView> keep = view;
+    if (const auto leaving = keep->window(); leaving && leaving != window()) {
+        keep->resignFirstResponderBeforeLeavingWindow();  // may change the tree
+    }
     const auto oldWindow = keep->window();
     const bool sameSuperview = keep->superview().get() == this;
     if (sameSuperview) {
@@ -176,6 +179,7 @@ void UIView::insertSubview_atIndex(const std::shared_ptr<UIView>& view, size_t i
 }
 
 void UIView::removeFromSuperview() {
+    if (superview() && window()) resignFirstResponderBeforeLeavingWindow();  // may change the tree
     auto parent = superview();
     if (!parent) return;
     const auto oldWindow = window();
@@ -193,6 +197,11 @@ void UIView::moveToWindow(const std::shared_ptr<UIWindow>& oldWindow) {
     msgSend<void()>(this, "didMoveToWindow");
     const auto children = subviews_;  // the notifications may change the tree
     for (const auto& subview : children) subview->moveToWindow(oldWindow);
+}
+
+void UIView::resignFirstResponderBeforeLeavingWindow() {
+    const auto responder = std::dynamic_pointer_cast<UIView>(UIResponder::currentFirstResponder());
+    if (responder && responder->isDescendantOfView(this)) responder->resignFirstResponder();
 }
 
 void UIView::bringSubviewToFront(const std::shared_ptr<UIView>& view) {

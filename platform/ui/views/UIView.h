@@ -150,6 +150,9 @@ private:
     void resizeSubviews(CGSize oldSize);
     void autoresize(CGSize oldSuperviewSize, CGSize newSuperviewSize);
     void moveToWindow(const std::shared_ptr<UIWindow>& oldWindow);
+    // Before this subtree leaves its window: the first responder inside it resigns, so its
+    // end-of-editing work runs while the tree is still whole.
+    void resignFirstResponderBeforeLeavingWindow();
 
     std::shared_ptr<CALayer> layer_;
     std::vector<std::shared_ptr<UIView>> subviews_;

@@ -38,11 +38,15 @@ size_t validSequenceLength(std::string_view text) {
     return codePoint < minimum || surrogate || codePoint > 0x10FFFF ? 0 : length;
 }
 
+// Well-formed UTF-8 without NULs: a keyboard can't type a NUL, and text handed on as a C string
+// (a property-list file keeps strings so) would end there, keeping less than was shown.
 std::string validUTF8(std::string_view text) {
     std::string valid;
     valid.reserve(text.size());
     while (!text.empty()) {
-        if (const size_t length = validSequenceLength(text)) {
+        if (text.front() == '\0') {
+            text.remove_prefix(1);
+        } else if (const size_t length = validSequenceLength(text)) {
             valid.append(text.substr(0, length));
             text.remove_prefix(length);
         } else {

@@ -1,4 +1,4 @@
-#include "platform/ui/views/detail/RoundedRectPath.h"
+#include "platform/ui/text/detail/RoundedRectPath.h"
 
 #include <algorithm>
 
