@@ -10,6 +10,7 @@ packages=(
     libsleef-dev libsqlite3-dev
     libsdl2-dev nlohmann-json3-dev xvfb xauth
     ccache
+    clang libclang-rt-dev
 )
 
 missing=()

@@ -36,6 +36,11 @@ int runNotesCommand(const std::vector<std::string>& arguments, std::ostream& out
         return 2;
     }
     DeviceRoot::setPath(root);
+    if (!NoteContext::storeExists()) {
+        err << "notes: there is no Notes store at "
+            << DeviceRoot::resolve(NoteContext::kDatabasePath).string() << "\n";
+        return 1;
+    }
     auto notes = NoteContext::allNotes();
     if (!notes) {
         err << "notes: the notes database "

@@ -116,6 +116,13 @@ bool runStep(const Step& step, const std::string& scriptName, ScriptContext& con
 
 }  // namespace
 
+void checkScript(std::istream& script, const std::string& scriptName,
+                 const ScriptCommandTable& commands) {
+    size_t lineNumber = 1;
+    while (nextStep(script, scriptName, commands, lineNumber, ScriptReading::Whole)) {
+    }
+}
+
 std::optional<size_t> runScript(std::istream& script, const std::string& scriptName,
                                 const ScriptCommandTable& commands, ScriptContext& context,
                                 size_t firstLine, ScriptReading reading) {

@@ -30,3 +30,7 @@ enum class ScriptReading {
 std::optional<size_t> runScript(std::istream& script, const std::string& scriptName,
                                 const ScriptCommandTable& commands, ScriptContext& context,
                                 size_t firstLine = 1, ScriptReading reading = ScriptReading::Whole);
+
+// Checks a script as runScript does before its first line runs, running nothing.
+void checkScript(std::istream& script, const std::string& scriptName,
+                 const ScriptCommandTable& commands);

@@ -5,9 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace FileIO {
 namespace {
@@ -27,15 +24,33 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> readFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+std::optional<std::string> readFile(const std::filesystem::path& file, std::size_t maxBytes) {
+    int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad())
+    auto bytes = readRegularFile(fd, maxBytes);
+    ::close(fd);
+    return bytes;
+}
+
+std::optional<std::string> readRegularFile(int fd, std::size_t maxBytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uintmax_t>(info.st_size) > maxBytes)
         return std::nullopt;
-    return std::move(contents).str();
+    std::string bytes;
+    char buffer[16384];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            return bytes;
+        if (n < 0 && errno == EINTR)
+            continue;
+        // A file that grows past the limit while it is read is refused too.
+        if (n < 0 || static_cast<std::size_t>(n) > maxBytes - bytes.size())
+            return std::nullopt;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
 }
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -8,8 +10,12 @@
 // Whole-file reads and writes on host paths, for the platform's own file formats.
 namespace FileIO {
 
-// The file's bytes; nothing when it is missing or can't be read.
-std::optional<std::string> readFile(const std::filesystem::path& file);
+// The file's bytes; nothing when it is missing, can't be read, is not a regular file (a FIFO is
+// not waited on, a device not read) or holds more than `maxBytes`.
+std::optional<std::string> readFile(const std::filesystem::path& file,
+                                    std::size_t maxBytes = SIZE_MAX);
+// The same for a file already open for reading (opened with O_NONBLOCK, so a FIFO did not block).
+std::optional<std::string> readRegularFile(int fd, std::size_t maxBytes);
 
 // Writes to a new file beside `file` and renames it over `file`, so readers see the old contents
 // or the new, never a part. Gives false (and leaves `file` as it was) on failure.

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/foundation/FileIO.h"
+#include "platform/foundation/PropertyListBounds.h"
 #include "platform/foundation/PropertyListSerialization.h"
 #include "platform/foundation/SystemLog.h"
 
@@ -66,7 +67,8 @@ std::uint64_t PreferencesDomain::generation(int lockFd) const {
 }
 
 PreferencesDomain::Parse PreferencesDomain::refresh(int lockFd) {
-    int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a FIFO put where the file should be must not hang the reader.
+    int fd = ::open(file_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         seen_.reset();
         diskContents_.clear();
@@ -79,20 +81,18 @@ PreferencesDomain::Parse PreferencesDomain::refresh(int lockFd) {
         ::close(fd);
         return seenParse_;
     }
-    std::string bytes;
-    char buffer[16384];
-    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) break;
-        bytes.append(buffer, static_cast<size_t>(n));
-    }
+    auto bytes = FileIO::readRegularFile(fd, PropertyListBounds::kMaxFileBytes);
     ::close(fd);
-    auto value = PropertyListSerialization::propertyListWithData(bytes);
+    auto value = bytes ? PropertyListSerialization::propertyListWithData(*bytes) : std::nullopt;
     seen_ = now;
     if (value && value->asDictionary() != nullptr) {
         diskContents_ = *value->asDictionary();
         return seenParse_ = Parse::Dictionary;
     }
+    NSLog("Preferences file " + file_.string() +
+          (bytes ? " is not a property list dictionary (or nests or expands too far)"
+                 : " is not a regular file of at most " +
+                       std::to_string(PropertyListBounds::kMaxFileBytes >> 20) + " MB"));
     diskContents_.clear();
     return seenParse_ = Parse::Unreadable;
 }
@@ -169,7 +169,9 @@ bool PreferencesDomain::createIfMissing(const PlistDictionary& contents) {
 }
 
 bool PreferencesDomain::writeLocked(int lockFd, PlistDictionary contents) {
-    if (lockFd < 0 || !FileIO::writeFileAtomically(file_, PropertyListSerialization::xmlData(
+    // Binary, as the device writes its preference files: it carries every string, where XML 1.0
+    // can't hold control characters or U+FFFF.
+    if (lockFd < 0 || !FileIO::writeFileAtomically(file_, PropertyListSerialization::binaryData(
                                                               PlistValue::dictionary(contents)))) {
         NSLog("Preferences could not be written to " + file_.string());
         return false;

@@ -14,7 +14,8 @@
 // One preference domain's property-list file, shared by every process of the device.
 //
 // Writes are merged, never overwritten: a flush takes the domain's advisory lock, reads the file as
-// it is on disk, applies this process's pending changes on top and renames a new file into place.
+// it is on disk, applies this process's pending changes on top and renames a new binary file into
+// place.
 // So two processes writing different keys keep each other's keys, the last write of a key wins,
 // and a writer killed at any moment leaves the old file or the new one. Every writer bumps a
 // generation number in the lock file; together with the file's identity it tells a reader whether

@@ -2,12 +2,14 @@
 
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/FileIO.h"
+#include "platform/foundation/PropertyListBounds.h"
 #include "platform/foundation/PropertyListSerialization.h"
 
 namespace PropertyListFile {
 
 std::optional<PlistDictionary> dictionaryWithContentsOfFile(std::string_view devicePath) {
-    auto bytes = FileIO::readFile(DeviceRoot::resolve(devicePath));
+    auto bytes =
+        FileIO::readFile(DeviceRoot::resolve(devicePath), PropertyListBounds::kMaxFileBytes);
     if (!bytes)
         return std::nullopt;
     auto value = PropertyListSerialization::propertyListWithData(*bytes);

@@ -9,7 +9,8 @@
 // dictionary class does (`initWithContentsOfFile:`, `writeToFile:atomically:`).
 namespace PropertyListFile {
 
-// Nothing when the file is missing, can't be read, or doesn't hold a dictionary.
+// Nothing when the file is missing, can't be read (or isn't a regular file, or is too large), or
+// doesn't hold a dictionary.
 std::optional<PlistDictionary> dictionaryWithContentsOfFile(std::string_view devicePath);
 
 enum class Write { InPlace, Atomically };

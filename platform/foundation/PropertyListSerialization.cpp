@@ -2,9 +2,14 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+
+#include "platform/foundation/PropertyListBounds.h"
+#include "platform/foundation/UTF8.h"
 
 namespace PropertyListSerialization {
 namespace {
@@ -17,12 +22,15 @@ using PlistNode = std::unique_ptr<void, PlistFree>;
 // libplist counts dates in seconds and microseconds since 2001-01-01.
 constexpr double kMicroseconds = 1e6;
 
-// A document is at most this deep; deeper lists are refused rather than recursed into.
-constexpr int kMaxDepth = 512;
+// What a conversion may still make: values and depth. A list that needs more is refused.
+struct Budget {
+    std::size_t values = PropertyListBounds::kMaxValues;
+};
 
-std::optional<PlistValue> fromNode(plist_t node, int depth) {
-    if (node == nullptr || depth > kMaxDepth)
+std::optional<PlistValue> fromNode(plist_t node, int depth, Budget& budget) {
+    if (node == nullptr || depth > PropertyListBounds::kMaxDepth || budget.values == 0)
         return std::nullopt;
+    --budget.values;
     switch (plist_get_node_type(node)) {
         case PLIST_BOOLEAN: {
             uint8_t value = 0;
@@ -43,11 +51,10 @@ std::optional<PlistValue> fromNode(plist_t node, int depth) {
                               : PlistValue::real(value);
         }
         case PLIST_STRING: {
-            char* text = nullptr;
-            plist_get_string_val(node, &text);
-            std::string value = text != nullptr ? text : "";
-            std::free(text);
-            return PlistValue::string(std::move(value));
+            // By pointer and length: a binary list's string may hold a NUL.
+            uint64_t length = 0;
+            const char* text = plist_get_string_ptr(node, &length);
+            return PlistValue::string(text != nullptr ? std::string(text, length) : std::string());
         }
         case PLIST_DATA: {
             char* bytes = nullptr;
@@ -65,7 +72,7 @@ std::optional<PlistValue> fromNode(plist_t node, int depth) {
         case PLIST_ARRAY: {
             PlistValue::Array items;
             for (uint32_t i = 0, n = plist_array_get_size(node); i < n; ++i) {
-                auto item = fromNode(plist_array_get_item(node, i), depth + 1);
+                auto item = fromNode(plist_array_get_item(node, i), depth + 1, budget);
                 if (!item)
                     return std::nullopt;
                 items.push_back(std::move(*item));
@@ -87,7 +94,7 @@ std::optional<PlistValue> fromNode(plist_t node, int depth) {
                 }
                 std::string name = key != nullptr ? key : "";
                 std::free(key);
-                auto value = fromNode(item, depth + 1);
+                auto value = fromNode(item, depth + 1, budget);
                 if (!value)
                     break;
                 entries.insert_or_assign(std::move(name), std::move(*value));
@@ -100,6 +107,15 @@ std::optional<PlistValue> fromNode(plist_t node, int depth) {
     }
 }
 
+// libplist takes a date's whole seconds as an int32: a date past that range (about 68 years
+// either side of 2001) is written at its end, one that isn't a number as the reference date.
+double writableDate(double secondsSinceReferenceDate) {
+    constexpr double kEarliest = INT32_MIN, kLatest = INT32_MAX;
+    if (std::isnan(secondsSinceReferenceDate))
+        return 0;
+    return std::clamp(secondsSinceReferenceDate, kEarliest, kLatest);
+}
+
 plist_t toNode(const PlistValue& value) {
     switch (value.kind()) {
         case PlistValue::Kind::Boolean:
@@ -109,14 +125,15 @@ plist_t toNode(const PlistValue& value) {
         case PlistValue::Kind::Real:
             return plist_new_real(value.asReal()->value);
         case PlistValue::Kind::String:
-            return plist_new_string(value.asString()->c_str());
+            return plist_new_string(UTF8::valid(*value.asString()).c_str());
         case PlistValue::Kind::Data: {
             const auto& bytes = *value.asData();
             return plist_new_data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         }
         case PlistValue::Kind::Date: {
-            double seconds = std::floor(value.asDate()->secondsSinceReferenceDate);
-            double fraction = value.asDate()->secondsSinceReferenceDate - seconds;
+            const double date = writableDate(value.asDate()->secondsSinceReferenceDate);
+            const double seconds = std::floor(date);
+            const double fraction = date - seconds;
             return plist_new_date(static_cast<int32_t>(seconds),
                                   static_cast<int32_t>(std::lround(fraction * kMicroseconds)));
         }
@@ -129,7 +146,7 @@ plist_t toNode(const PlistValue& value) {
         case PlistValue::Kind::Dictionary: {
             plist_t dict = plist_new_dict();
             for (const auto& [key, item] : *value.asDictionary()) {
-                plist_dict_set_item(dict, key.c_str(), toNode(item));
+                plist_dict_set_item(dict, UTF8::valid(key).c_str(), toNode(item));
             }
             return dict;
         }
@@ -137,15 +154,24 @@ plist_t toNode(const PlistValue& value) {
     return nullptr;
 }
 
+// Whether the parser can be given `bytes` without recursing too deep or expanding too far.
+bool withinBounds(std::string_view bytes) {
+    using namespace PropertyListBounds;
+    if (bytes.starts_with("bplist"))
+        return binaryExpansionWithin(bytes, kMaxDepth, kMaxValues);
+    return xmlNestingWithin(bytes, kMaxDepth) && !xmlHoldsNul(bytes);
+}
+
 }  // namespace
 
 std::optional<PlistValue> propertyListWithData(std::string_view bytes) {
-    if (bytes.empty() || bytes.size() > UINT32_MAX)
+    if (bytes.empty() || bytes.size() > UINT32_MAX || !withinBounds(bytes))
         return std::nullopt;
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     PlistNode owner(root);
-    return fromNode(root, 0);
+    Budget budget;
+    return fromNode(root, 0, budget);
 }
 
 std::string xmlData(const PlistValue& value) {
@@ -155,6 +181,16 @@ std::string xmlData(const PlistValue& value) {
     plist_to_xml(root.get(), &xml, &length);
     std::string result(xml != nullptr ? xml : "", length);
     plist_to_xml_free(xml);
+    return result;
+}
+
+std::string binaryData(const PlistValue& value) {
+    PlistNode root(toNode(value));
+    char* bytes = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root.get(), &bytes, &length);
+    std::string result(bytes != nullptr ? bytes : "", length);
+    plist_to_bin_free(bytes);
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/notes/NoteContext.h"
 
+#include <filesystem>
+
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/notes/NotesDatabase.h"
 #include "platform/runtime/Runtime.h"
@@ -39,8 +41,14 @@ bool NoteContext::saveOutsideApp(NSObject*) {
     return true;
 }
 
+bool NoteContext::storeExists() {
+    std::error_code error;
+    return std::filesystem::exists(DeviceRoot::resolve(kDatabasePath), error);
+}
+
 std::optional<std::vector<StoredNote>> NoteContext::allNotes() {
-    auto database = NotesDatabase::open(DeviceRoot::resolve(kDatabasePath).string());
+    if (!storeExists()) return std::vector<StoredNote>{};
+    auto database = NotesDatabase::openExisting(DeviceRoot::resolve(kDatabasePath).string());
     if (!database) return std::nullopt;
     return database->notesNewestFirst();
 }

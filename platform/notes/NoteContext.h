@@ -37,7 +37,10 @@ class NoteContext : public NSObject {
     // or written, and the notes stay unsaved.
     bool saveOutsideApp(NSObject* argument);
 
-    // The notes of the database, newest first; nothing (and logged) when it can't be read.
+    // Whether the notes database exists (a store with no notes yet does).
+    static bool storeExists();
+    // The notes of the database, newest first, read without creating or changing it: none when
+    // there is no database, nothing (and logged) when it can't be read.
     static std::optional<std::vector<StoredNote>> allNotes();
     static constexpr char kDatabasePath[] = "/var/mobile/Library/Notes/notes.sqlite";
 

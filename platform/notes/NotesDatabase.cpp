@@ -51,9 +51,9 @@ private:
     sqlite3_stmt* statement_ = nullptr;
 };
 
-void logFailure(sqlite3* db, const std::string& what) {
+void logFailure(sqlite3* db, int status, const std::string& what) {
     NSLog("Notes database: " + what + ": " +
-          (db != nullptr ? sqlite3_errmsg(db) : "out of memory"));
+          (db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(status)));
 }
 
 }  // namespace
@@ -62,9 +62,10 @@ std::unique_ptr<NotesDatabase> NotesDatabase::open(const std::string& hostPath) 
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(hostPath).parent_path(), error);
     sqlite3* handle = nullptr;
-    if (sqlite3_open_v2(hostPath.c_str(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) != SQLITE_OK) {
-        logFailure(handle, "can't open " + hostPath);
+    const int status = sqlite3_open_v2(hostPath.c_str(), &handle,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (status != SQLITE_OK) {
+        logFailure(handle, status, "can't open " + hostPath);
         sqlite3_close(handle);
         return nullptr;
     }
@@ -74,62 +75,100 @@ std::unique_ptr<NotesDatabase> NotesDatabase::open(const std::string& hostPath) 
     return database;
 }
 
+std::unique_ptr<NotesDatabase> NotesDatabase::openExisting(const std::string& hostPath) {
+    sqlite3* handle = nullptr;
+    const int status = sqlite3_open_v2(hostPath.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
+    if (status != SQLITE_OK) {
+        logFailure(handle, status, "can't open " + hostPath);
+        sqlite3_close(handle);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(handle, kBusyTimeoutMilliseconds);
+    return std::unique_ptr<NotesDatabase>(new NotesDatabase(handle));
+}
+
 NotesDatabase::~NotesDatabase() {
     sqlite3_close(db_);
 }
 
+void NotesDatabase::logError(const std::string& what) const {
+    logFailure(db_, sqlite3_errcode(db_), what);
+}
+
 bool NotesDatabase::execute(const char* sql) {
     if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK) return true;
-    logFailure(db_, "can't run \"" + std::string(sql).substr(0, 40) + "...\"");
+    logError("can't run \"" + std::string(sql).substr(0, 40) + "...\"");
     return false;
 }
 
+// Failures are logged where they happen, before finalising a statement clears the error.
 std::optional<long long> NotesDatabase::storeId(const std::string& name) {
     Statement insert(db_, "INSERT OR IGNORE INTO ZSTORE (ZNAME) VALUES (?1)");
-    Statement select(db_, "SELECT Z_PK FROM ZSTORE WHERE ZNAME = ?1");
-    if (!insert || !select) return std::nullopt;
+    if (!insert) {
+        logError("can't save notes");
+        return std::nullopt;
+    }
     insert.bind(1, name);
+    if (insert.step() != SQLITE_DONE) {
+        logError("can't save notes");
+        return std::nullopt;
+    }
+    Statement select(db_, "SELECT Z_PK FROM ZSTORE WHERE ZNAME = ?1");
+    if (!select) {
+        logError("can't save notes");
+        return std::nullopt;
+    }
     select.bind(1, name);
-    if (insert.step() != SQLITE_DONE || select.step() != SQLITE_ROW) return std::nullopt;
+    if (select.step() != SQLITE_ROW) {
+        logError("can't save notes");
+        return std::nullopt;
+    }
     return select.integer(0);
+}
+
+bool NotesDatabase::insertNote(const NoteObject& note) {
+    const std::string storeName = note.store() ? note.store()->name() : "Local";
+    auto store = storeId(storeName);
+    if (!store) return false;
+    Statement insertNote(
+        db_,
+        "INSERT INTO ZNOTE (ZTITLE, ZSUMMARY, ZGUID, ZCREATIONDATE, ZMODIFICATIONDATE, ZSTORE)"
+        " VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
+    if (!insertNote) {
+        logError("can't save notes");
+        return false;
+    }
+    insertNote.bind(1, note.title());
+    insertNote.bind(2, note.summary());
+    insertNote.bind(3, note.guid());
+    insertNote.bind(4, note.creationDate());
+    insertNote.bind(5, note.modificationDate());
+    insertNote.bind(6, *store);
+    if (insertNote.step() != SQLITE_DONE) {
+        logError("can't save notes");
+        return false;
+    }
+    Statement insertBody(db_, "INSERT INTO ZNOTEBODY (ZOWNER, ZCONTENT) VALUES (?1, ?2)");
+    if (!insertBody) {
+        logError("can't save notes");
+        return false;
+    }
+    insertBody.bind(1, static_cast<long long>(sqlite3_last_insert_rowid(db_)));
+    insertBody.bind(2, note.content());
+    if (insertBody.step() != SQLITE_DONE) {
+        logError("can't save notes");
+        return false;
+    }
+    return true;
 }
 
 bool NotesDatabase::insertNotes(const std::vector<std::shared_ptr<NoteObject>>& notes) {
     if (!execute("BEGIN IMMEDIATE")) return false;
-    bool ok = true;
     for (const auto& note : notes) {
-        const std::string storeName = note->store() ? note->store()->name() : "Local";
-        auto store = storeId(storeName);
-        Statement insertNote(
-            db_,
-            "INSERT INTO ZNOTE (ZTITLE, ZSUMMARY, ZGUID, ZCREATIONDATE, ZMODIFICATIONDATE, ZSTORE)"
-            " VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
-        Statement insertBody(db_, "INSERT INTO ZNOTEBODY (ZOWNER, ZCONTENT) VALUES (?1, ?2)");
-        if (!store || !insertNote || !insertBody) {
-            ok = false;
-            break;
+        if (!insertNote(*note)) {
+            execute("ROLLBACK");
+            return false;
         }
-        insertNote.bind(1, note->title());
-        insertNote.bind(2, note->summary());
-        insertNote.bind(3, note->guid());
-        insertNote.bind(4, note->creationDate());
-        insertNote.bind(5, note->modificationDate());
-        insertNote.bind(6, *store);
-        if (insertNote.step() != SQLITE_DONE) {
-            ok = false;
-            break;
-        }
-        insertBody.bind(1, static_cast<long long>(sqlite3_last_insert_rowid(db_)));
-        insertBody.bind(2, note->content());
-        if (insertBody.step() != SQLITE_DONE) {
-            ok = false;
-            break;
-        }
-    }
-    if (!ok) {
-        logFailure(db_, "can't save notes");
-        execute("ROLLBACK");
-        return false;
     }
     return execute("COMMIT");
 }
@@ -142,7 +181,7 @@ std::optional<std::vector<StoredNote>> NotesDatabase::notesNewestFirst() {
                      " LEFT JOIN ZSTORE s ON s.Z_PK = n.ZSTORE WHERE n.ZDELETEDFLAG = 0"
                      " ORDER BY n.ZMODIFICATIONDATE DESC, n.Z_PK DESC");
     if (!select) {
-        logFailure(db_, "can't read notes");
+        logError("can't read notes");
         return std::nullopt;
     }
     std::vector<StoredNote> notes;
@@ -152,7 +191,7 @@ std::optional<std::vector<StoredNote>> NotesDatabase::notesNewestFirst() {
                          select.text(4), select.real(5), select.real(6), select.text(7)});
     }
     if (status != SQLITE_DONE) {
-        logFailure(db_, "can't read notes");
+        logError("can't read notes");
         return std::nullopt;
     }
     return notes;

@@ -10,12 +10,16 @@ struct StoredNote;
 class NoteObject;
 
 // The notes database file: its schema (in the spirit of the device's Core Data store: ZSTORE,
-// ZNOTE, ZNOTEBODY), writes in one transaction and reads. Opening creates the file and its folder
-// when missing. Every failure is logged and reported, never thrown.
+// ZNOTE, ZNOTEBODY), writes in one transaction and reads. Every failure is logged with SQLite's
+// own message and reported, never thrown.
 class NotesDatabase {
 public:
-    // Null when the file can't be opened or isn't a notes database.
+    // For writing: creates the file and its folder when missing. Null when the file can't be
+    // opened or isn't a notes database.
     static std::unique_ptr<NotesDatabase> open(const std::string& hostPath);
+    // For reading an existing file, which is never created or changed. Null when it can't be
+    // opened.
+    static std::unique_ptr<NotesDatabase> openExisting(const std::string& hostPath);
     ~NotesDatabase();
     NotesDatabase(const NotesDatabase&) = delete;
     NotesDatabase& operator=(const NotesDatabase&) = delete;
@@ -27,6 +31,9 @@ private:
     explicit NotesDatabase(sqlite3* handle) : db_(handle) {}
     bool execute(const char* sql);
     std::optional<long long> storeId(const std::string& name);
+    bool insertNote(const NoteObject& note);
+    // Logs `what` with the error of the SQLite call that just failed.
+    void logError(const std::string& what) const;
 
     sqlite3* db_;
 };

@@ -152,7 +152,7 @@ TEST(PreferencesTest, AnUnreadableFileFailsReadsAndIsKeptAsideBeforeAWrite) {
     EXPECT_EQ(log.messages().size(), 1u);
 }
 
-TEST(PreferencesTest, ABinaryFileFromTheDeviceIsReadAndMergedIntoXml) {
+TEST(PreferencesTest, ABinaryFileFromTheDeviceIsReadAndMergedIntoIt) {
     TemporaryDeviceRoot root;
     // A binary list, as a device writes its preference files.
     plist_t dict = plist_new_dict();
@@ -171,8 +171,43 @@ TEST(PreferencesTest, ABinaryFileFromTheDeviceIsReadAndMergedIntoXml) {
     EXPECT_TRUE(valid);
     set("alpha", PlistValue::float32(0.5f));
     ASSERT_TRUE(CFPreferencesAppSynchronize(kDomain));
-    EXPECT_TRUE(FileIO::readFile(root / kFile)->starts_with("<?xml"));
+    EXPECT_TRUE(FileIO::readFile(root / kFile)->starts_with("bplist00"));
     EXPECT_FLOAT_EQ(fileContents(root)->at("fontSize").floatValue(), 24.0f);
+}
+
+// Strings XML 1.0 can't carry come back as they were written, in a file libplist reads; bytes that
+// aren't UTF-8 (a property list holds Unicode text) come back as U+FFFD, never cutting the string.
+TEST(PreferencesTest, EveryStringSurvivesAWriteAndStandardReadersAcceptTheFile) {
+    TemporaryDeviceRoot root;
+    const std::pair<std::string, std::string> kept[] = {
+        {"controls", "a\x01\x02\x1b\x7fz"},
+        {"line ends", "tab\tline\ncarriage\r\n"},
+        {"noncharacters", "\xEF\xBF\xBE \xEF\xBF\xBF"},
+        {"key \x01\x1f", "value"},
+        {"astral", "\xF0\x9F\x98\x80"},
+    };
+    for (const auto& [key, value] : kept)
+        set(key, PlistValue::string(value));
+    set("stray byte", PlistValue::string("x\xFFy"));
+    set("lone surrogate", PlistValue::string("\xED\xA0\x80z"));
+    ASSERT_TRUE(CFPreferencesAppSynchronize(kDomain));
+
+    const std::string bytes = *FileIO::readFile(root / kFile);
+    plist_t parsed = nullptr;
+    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &parsed);
+    ASSERT_NE(parsed, nullptr) << "libplist reads the file";
+    EXPECT_EQ(plist_dict_get_size(parsed), 7u);
+    plist_free(parsed);
+
+    auto values = fileContents(root);
+    ASSERT_TRUE(values.has_value());
+    for (const auto& [key, value] : kept) {
+        ASSERT_TRUE(values->contains(key)) << key;
+        EXPECT_EQ(*values->at(key).asString(), value) << key;
+    }
+    EXPECT_EQ(*values->at("stray byte").asString(), "x\xEF\xBF\xBDy");
+    EXPECT_EQ(*values->at("lone surrogate").asString(),
+              "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDz");
 }
 
 TEST(PreferencesTest, BooleanReadingsAndBadDomains) {

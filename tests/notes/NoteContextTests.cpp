@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <sqlite3.h>
+
 #include <thread>
 
 #include "platform/foundation/FileIO.h"
@@ -67,7 +69,38 @@ TEST(NoteContextTest, FailuresAreReportedAndNeverCrash) {
         ::chmod(database.c_str(), 0444);
         NoteContext readOnly;
         addNote(readOnly, "refused", 2);
+        SystemLogCapture log;
         EXPECT_FALSE(readOnly.saveOutsideApp(nullptr));
+        ASSERT_FALSE(log.messages().empty());
+        EXPECT_NE(log.messages()[0].find("readonly"), std::string::npos) << log.messages()[0];
+    }
+}
+
+TEST(NoteContextTest, FailuresAreLoggedWithSQLitesOwnMessage) {
+    TemporaryDeviceRoot root;
+    const auto database = root / NoteContext::kDatabasePath;
+    EXPECT_TRUE(NoteContext::allNotes()->empty());
+    EXPECT_FALSE(std::filesystem::exists(database.parent_path()))
+        << "reading never creates the store";
+
+    // Another program's database at the same path: a ZNOTE table of other columns.
+    std::filesystem::create_directories(database.parent_path());
+    sqlite3* handle = nullptr;
+    ASSERT_EQ(sqlite3_open(database.c_str(), &handle), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(handle, "CREATE TABLE ZNOTE (ZOTHER TEXT)", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(handle);
+
+    SystemLogCapture log;
+    NoteContext context;
+    addNote(context, "text", 1);
+    EXPECT_FALSE(context.saveOutsideApp(nullptr));
+    EXPECT_FALSE(NoteContext::allNotes().has_value());
+    const auto messages = log.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    for (const std::string& message : messages) {
+        EXPECT_EQ(message.find("not an error"), std::string::npos) << message;
+        EXPECT_NE(message.find("column"), std::string::npos) << message;
     }
 }
 

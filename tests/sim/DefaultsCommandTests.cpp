@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sstream>
 
 #include "platform/foundation/FileIO.h"
@@ -76,4 +78,19 @@ TEST_F(DefaultsCommandTest, AnUnreadableFileIsReportedAndAWriteKeepsItAside) {
     EXPECT_EQ(run({"write", "com.ovamo.plakko", "Text", "-string", "new"}).status, 0);
     EXPECT_EQ(FileIO::readFile(file.string() + ".unreadable-1"), "\x01\x02 not a plist");
     EXPECT_EQ(run({"read", "com.ovamo.plakko", "Text"}).out, "new\n");
+}
+
+TEST_F(DefaultsCommandTest, AFifoOrADeviceAtThePreferencePathIsReportedAtOnce) {
+    auto file = root_ / "/var/mobile/Library/Preferences/com.ovamo.plakko.plist";
+    std::filesystem::create_directories(file.parent_path());
+    ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+    Result read = run({"read", "com.ovamo.plakko"});
+    EXPECT_EQ(read.status, 1);
+    EXPECT_NE(read.err.find("can't be read"), std::string::npos) << read.err;
+
+    std::filesystem::remove(file);
+    std::filesystem::create_symlink("/dev/zero", file);
+    read = run({"read"});
+    EXPECT_EQ(read.status, 1);
+    EXPECT_NE(read.err.find("can't be read"), std::string::npos) << read.err;
 }

@@ -4,15 +4,15 @@
 
 #include "platform/foundation/FileIO.h"
 #include "platform/notes/NoteContext.h"
+#include "platform/notes/NotesDatabase.h"
 #include "sim/NotesCommand.h"
 #include "tests/support/TemporaryDeviceRoot.h"
 
 namespace {
 
-int runNotes(const TemporaryDeviceRoot& root, std::string& out, std::string& err) {
+int runNotes(const std::filesystem::path& root, std::string& out, std::string& err) {
     std::ostringstream outStream, errStream;
-    const int status =
-        runNotesCommand({"--root", root.path().string(), "list"}, outStream, errStream);
+    const int status = runNotesCommand({"--root", root.string(), "list"}, outStream, errStream);
     out = outStream.str();
     err = errStream.str();
     return status;
@@ -20,10 +20,22 @@ int runNotes(const TemporaryDeviceRoot& root, std::string& out, std::string& err
 
 }  // namespace
 
+TEST(NotesCommandTest, AMissingStoreIsReportedAndNotCreated) {
+    TemporaryDeviceRoot root;
+    std::string out, err;
+    for (const auto& folder : {root.path(), root.path() / "mistyped" / "path"}) {
+        EXPECT_EQ(runNotes(folder, out, err), 1);
+        EXPECT_NE(err.find("there is no Notes store"), std::string::npos) << err;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(root.path())) << "nothing is created";
+}
+
 TEST(NotesCommandTest, ListsNotesNewestFirstWithTheirText) {
     TemporaryDeviceRoot root;
     std::string out, err;
-    EXPECT_EQ(runNotes(root, out, err), 0);
+    std::filesystem::create_directories((root / NoteContext::kDatabasePath).parent_path());
+    ASSERT_TRUE(NotesDatabase::open((root / NoteContext::kDatabasePath).string()));
+    EXPECT_EQ(runNotes(root.path(), out, err), 0);
     EXPECT_EQ(out, "No notes.\n");
 
     NoteContext context;
@@ -34,7 +46,7 @@ TEST(NotesCommandTest, ListsNotesNewestFirstWithTheirText) {
         note->setModificationDate(date);
     }
     ASSERT_TRUE(context.saveOutsideApp(nullptr));
-    EXPECT_EQ(runNotes(root, out, err), 0);
+    EXPECT_EQ(runNotes(root.path(), out, err), 0);
     EXPECT_EQ(out,
               "2001-01-01 01:00:00 +0000  Plakko Note\n    second\n    line two\n\n"
               "2001-01-01 00:00:00 +0000  Plakko Note\n    first\n");
@@ -46,7 +58,7 @@ TEST(NotesCommandTest, ACorruptDatabaseIsReported) {
     std::filesystem::create_directories(database.parent_path());
     FileIO::writeFile(database, "this is not a database, only text long enough to look like one");
     std::string out, err;
-    EXPECT_EQ(runNotes(root, out, err), 1);
+    EXPECT_EQ(runNotes(root.path(), out, err), 1);
     EXPECT_NE(err.find("can't be read"), std::string::npos);
     std::ostringstream ignored;
     EXPECT_EQ(runNotesCommand({"list", "extra"}, ignored, ignored), 2);
