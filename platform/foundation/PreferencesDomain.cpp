@@ -168,7 +168,21 @@ bool PreferencesDomain::createIfMissing(const PlistDictionary& contents) {
     return writeLocked(lockFd, contents);
 }
 
+void PreferencesDomain::removeStaleTemporaries() const {
+    // FileIO::writeFileAtomically's naming: ".<file name>." and six characters from mkstemp.
+    const std::string prefix = "." + file_.filename().string() + ".";
+    std::error_code error;
+    std::filesystem::directory_iterator entry(file_.parent_path(), error), end;
+    for (; !error && entry != end; entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        std::error_code ignored;
+        if (name.size() == prefix.size() + 6 && name.starts_with(prefix))
+            std::filesystem::remove(entry->path(), ignored);
+    }
+}
+
 bool PreferencesDomain::writeLocked(int lockFd, PlistDictionary contents) {
+    if (lockFd >= 0) removeStaleTemporaries();
     // Binary, as the device writes its preference files: it carries every string, where XML 1.0
     // can't hold control characters or U+FFFF.
     if (lockFd < 0 || !FileIO::writeFileAtomically(file_, PropertyListSerialization::binaryData(

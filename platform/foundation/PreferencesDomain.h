@@ -61,6 +61,9 @@ private:
     Parse refresh(int lockFd);
     void keepUnreadableFileAside();
     PlistDictionary withPendingChanges(PlistDictionary dictionary) const;
+    // Removes temporary files that writers killed before their rename left beside the file. Only
+    // while the exclusive lock is held: every writer holds it while its temporary exists.
+    void removeStaleTemporaries() const;
     // Replaces the file with `contents` while the exclusive lock is held.
     bool writeLocked(int lockFd, PlistDictionary contents);
 

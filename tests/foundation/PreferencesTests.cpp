@@ -101,11 +101,16 @@ TEST(PreferencesTest, TwoProcessesWritingDifferentKeysLoseNothing) {
     }
 }
 
-TEST(PreferencesTest, AWriterKilledMidRunLeavesAReadableFile) {
+// A writer killed between making its temporary file and renaming it leaves the temporary behind;
+// the next write removes such leftovers of this domain and nothing else.
+TEST(PreferencesTest, AWriterKilledMidRunLeavesAReadableFileAndItsLeftoversGoAtTheNextWrite) {
     TemporaryDeviceRoot root;
+    const auto folder = (root / kFile).parent_path();
+    std::filesystem::create_directories(folder);
+    FileIO::writeFile(folder / ".com.example.test.plist.a1B2c3", "left by a killed writer");
+    FileIO::writeFile(folder / ".com.example.other.plist.a1B2c3", "another domain's");
     pid_t writer = startWriter(root, "k", 0);
-    while (!fileContents(root))
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    while (!fileContents(root)) std::this_thread::sleep_for(std::chrono::milliseconds(2));
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     kill(writer, SIGKILL);
     EXPECT_TRUE(WIFSIGNALED(waitFor(writer)));
@@ -116,6 +121,8 @@ TEST(PreferencesTest, AWriterKilledMidRunLeavesAReadableFile) {
     set("after", PlistValue::boolean(true));
     ASSERT_TRUE(CFPreferencesAppSynchronize(kDomain)) << "the lock died with its holder";
     EXPECT_EQ(fileContents(root)->size(), written->size() + 1);
+    EXPECT_FALSE(std::filesystem::exists(folder / ".com.example.test.plist.a1B2c3"));
+    EXPECT_TRUE(std::filesystem::exists(folder / ".com.example.other.plist.a1B2c3"));
 }
 
 TEST(PreferencesTest, AnotherProcessesWriteIsSeenWithoutSynchronising) {
@@ -186,8 +193,7 @@ TEST(PreferencesTest, EveryStringSurvivesAWriteAndStandardReadersAcceptTheFile) 
         {"key \x01\x1f", "value"},
         {"astral", "\xF0\x9F\x98\x80"},
     };
-    for (const auto& [key, value] : kept)
-        set(key, PlistValue::string(value));
+    for (const auto& [key, value] : kept) set(key, PlistValue::string(value));
     set("stray byte", PlistValue::string("x\xFFy"));
     set("lone surrogate", PlistValue::string("\xED\xA0\x80z"));
     ASSERT_TRUE(CFPreferencesAppSynchronize(kDomain));
@@ -206,8 +212,7 @@ TEST(PreferencesTest, EveryStringSurvivesAWriteAndStandardReadersAcceptTheFile) 
         EXPECT_EQ(*values->at(key).asString(), value) << key;
     }
     EXPECT_EQ(*values->at("stray byte").asString(), "x\xEF\xBF\xBDy");
-    EXPECT_EQ(*values->at("lone surrogate").asString(),
-              "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDz");
+    EXPECT_EQ(*values->at("lone surrogate").asString(), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDz");
 }
 
 TEST(PreferencesTest, BooleanReadingsAndBadDomains) {
