@@ -14,8 +14,10 @@ namespace {
 
 // Every controller alive, for the memory warning: added when made, removed when destroyed.
 std::vector<UIViewController*>& liveControllers() {
-    static std::vector<UIViewController*> controllers;
-    return controllers;
+    // Kept until exit: controllers that live in static storage (a tweak's singleton) unregister
+    // during exit, after function-local statics made before them are gone.
+    static auto* controllers = new std::vector<UIViewController*>();
+    return *controllers;
 }
 
 void warnLiveControllers() {
