@@ -19,7 +19,7 @@ constexpr std::pair<std::string_view, UIDeviceOrientation> kOrientations[] = {
 ScriptCommandTable::Action rotate(const ScriptCommandTable::Arguments& arguments) {
     for (const auto& [name, orientation] : kOrientations) {
         if (arguments[0] == name)
-            return [orientation](ScriptContext&) { rotateDevice(orientation); };
+            return [orientation = orientation](ScriptContext&) { rotateDevice(orientation); };
     }
     throw ScriptError("\"" + arguments[0] +
                       "\" is no orientation: portrait, upside-down, landscape-left or "
