@@ -20,6 +20,9 @@ std::optional<std::string> readRegularFile(int fd, std::size_t maxBytes);
 // Writes to a new file beside `file` and renames it over `file`, so readers see the old contents
 // or the new, never a part. Gives false (and leaves `file` as it was) on failure.
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+// Whether `candidate` is named as writeFileAtomically names its temporary files for `file`.
+bool isAtomicWriteTemporary(const std::filesystem::path& file,
+                            const std::filesystem::path& candidate);
 
 // Writes in place (truncating first).
 bool writeFile(const std::filesystem::path& file, std::string_view bytes);

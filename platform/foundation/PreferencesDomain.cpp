@@ -169,14 +169,11 @@ bool PreferencesDomain::createIfMissing(const PlistDictionary& contents) {
 }
 
 void PreferencesDomain::removeStaleTemporaries() const {
-    // FileIO::writeFileAtomically's naming: ".<file name>." and six characters from mkstemp.
-    const std::string prefix = "." + file_.filename().string() + ".";
     std::error_code error;
     std::filesystem::directory_iterator entry(file_.parent_path(), error), end;
     for (; !error && entry != end; entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
         std::error_code ignored;
-        if (name.size() == prefix.size() + 6 && name.starts_with(prefix))
+        if (FileIO::isAtomicWriteTemporary(file_, entry->path()))
             std::filesystem::remove(entry->path(), ignored);
     }
 }
