@@ -56,7 +56,9 @@ XvfbDisplay::XvfbDisplay() {
         problem_ = "Xvfb is not installed";
         return;
     }
-    int display = 90;
+    // Test processes run side by side: each starts looking at a number of its own, so two of them
+    // rarely pick the same free display before either server has claimed it.
+    int display = 90 + static_cast<int>(::getpid() % 50);
     while (displayInUse(display) && display < 190) ++display;
     start(display);
     if (!problem_.empty()) return;
