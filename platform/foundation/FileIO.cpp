@@ -9,6 +9,11 @@
 namespace FileIO {
 namespace {
 
+// ".<file name>.", the start of every temporary name writeFileAtomically gives `file`.
+std::string temporaryPrefix(const std::filesystem::path& file) {
+    return "." + file.filename().string() + ".";
+}
+
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -49,17 +54,7 @@ std::optional<std::string> readRegularFile(int fd, std::size_t maxBytes) {
 }
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
-    // GCC 12 at -O3 takes the concatenation for an overlapping memcpy inside std::string (a known
-    // false positive, GCC bug 105329): that warning only, for this statement only.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
-    std::string temporary =
-        (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
+    std::string temporary = (file.parent_path() / (temporaryPrefix(file) + "XXXXXX")).string();
     int fd = ::mkstemp(temporary.data());
     if (fd < 0) return false;
     bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes);
@@ -71,8 +66,8 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
 
 bool isAtomicWriteTemporary(const std::filesystem::path& file,
                             const std::filesystem::path& candidate) {
-    // ".<file name>." and the six characters mkstemp fills in.
-    const std::string prefix = "." + file.filename().string() + ".";
+    // The prefix and the six characters mkstemp fills in.
+    const std::string prefix = temporaryPrefix(file);
     const std::string name = candidate.filename().string();
     return candidate.parent_path() == file.parent_path() && name.size() == prefix.size() + 6 &&
            name.starts_with(prefix);

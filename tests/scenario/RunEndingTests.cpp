@@ -176,6 +176,7 @@ TEST_F(RunEndingTest, QuittingTheWindowRightAfterAnEditKeepsTheEdit) {
         std::filesystem::remove(root_ / Settings::kFile);
         const std::filesystem::path file = root_ / Settings::kFile;
         const auto runWindow = [&] {
+            XvfbDisplay::limitWindowRun();
             std::thread(editAndQuit, file, quit).detach();
             std::istringstream in;
             std::ostringstream out, err;

@@ -90,6 +90,7 @@ TEST(SimulatorWindowTest, TheWindowShowsTheScreenAtAReadableSize) {
     if (!display.problem().empty()) GTEST_SKIP() << display.problem();
     EXPECT_EXIT(
         {
+            XvfbDisplay::limitWindowRun();
             showPhoneAndTabletWindows();
             exitWithOutcome();
         },

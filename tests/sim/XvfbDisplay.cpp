@@ -18,6 +18,8 @@ extern char** environ;
 namespace {
 
 constexpr auto kStartTimeout = std::chrono::seconds(10);
+// Far beyond a window run's few seconds, even in a sanitizer build on a busy machine.
+constexpr unsigned kWindowRunSeconds = 60;
 
 bool onPath(const std::string& program) {
     const char* path = std::getenv("PATH");
@@ -109,4 +111,8 @@ XvfbDisplay::~XvfbDisplay() {
         ::kill(server_, SIGTERM);
         ::waitpid(server_, nullptr, 0);
     }
+}
+
+void XvfbDisplay::limitWindowRun() {
+    ::alarm(kWindowRunSeconds);
 }

@@ -18,6 +18,10 @@ public:
     // Empty while the server runs.
     const std::string& problem() const { return problem_; }
 
+    // Called first in a child process that runs a window on this display: should the window
+    // never finish, the child ends by SIGALRM within a minute and the test fails by name.
+    static void limitWindowRun();
+
 private:
     void start(int display);
 
