@@ -1,5 +1,8 @@
 // The Plakko pane in both looks, checked at a handful of points of a screenshot (looked at when
 // written): the background, a row, a separator between rows and the "Enabled" switch, which is on.
+#include "platform/settings/PSListController.h"
+#include "platform/settings/PSTableCell.h"
+#include "platform/ui/tables/UITableView.h"
 #include "tests/scenario/SettingsScenario.h"
 
 namespace {
@@ -12,6 +15,16 @@ class SettingsLookTest : public SettingsScenario {
 protected:
     void shootPlakkoPane(DeviceProfileName device) {
         runSettings("tap-row Plakko\nwait 0.6\nscreenshot " + output("pane.png") + "\n", device);
+    }
+
+    // Where the Opacity row began on screen when the shot was taken: the separator under Font
+    // Size lies there. Finding the row's cell scrolls, so the table is put back first.
+    static double opacityRowTop() {
+        const auto& table = topPane()->table();
+        const CGPoint shot = table->contentOffset();
+        const auto path = table->indexPathForCell(cellForKey("alpha").get());
+        table->setContentOffset(shot);
+        return table->convertPoint_toView(table->rectForRowAtIndexPath(*path).origin, nullptr).y;
     }
 
     // Whether some pixel of the column at `x`, from `top` to `bottom` (points), is `colour`.
@@ -28,7 +41,9 @@ TEST_F(SettingsLookTest, System7IsWhiteRowsOnLightGreyWithHairlinesAndAGreenSwit
     EXPECT_TRUE(pixelAt("pane.png", 160, 80).isNear({239, 239, 244}, kTolerance))
         << "the grouped background #EFEFF4 above the first group";
     EXPECT_TRUE(pixelAt("pane.png", 200, 120).isNear(kWhite, 2)) << "the Enabled row";
-    EXPECT_TRUE(columnHas(100, 262, 275, {200, 199, 204})) << "the separator #C8C7CC";
+    const double separator = opacityRowTop();
+    EXPECT_TRUE(columnHas(100, separator - 1, separator + 0.5, {200, 199, 204}))
+        << "the separator #C8C7CC";
     EXPECT_TRUE(pixelAt("pane.png", 265, 121).isNear(kSwitchOn, kTolerance));
 }
 
@@ -41,7 +56,8 @@ TEST_F(SettingsLookTest, BeforeSystem7IsRoundedGroupsOnPinstripes) {
     EXPECT_TRUE(pixelAt("pane.png", 150, 94).isNear(kWhite, 2)) << "the Enabled row";
     EXPECT_FALSE(pixelAt("pane.png", 10.5, 74.5).isNear(kWhite, 2)) << "the group's rounded corner";
     bool separator = false;
-    for (double y = 218; y <= 232 && !separator; y += 0.5) {
+    const double opacityTop = opacityRowTop();
+    for (double y = opacityTop - 1; y <= opacityTop + 0.5 && !separator; y += 0.5) {
         const ScreenPixel pixel = pixelAt("pane.png", 100, y);
         separator = !pixel.isNear(kWhite, 12);
     }
