@@ -1,5 +1,6 @@
 // The Plakko pane in both looks, checked at a handful of points of a screenshot (looked at when
-// written): the background, a row, a separator between rows and the "Enabled" switch, which is on.
+// written): the background, a row, a separator between rows and the "Enabled" switch, which is on
+// (green from system 7, blue with its knob at the right end before).
 #include "platform/settings/PSListController.h"
 #include "platform/settings/PSTableCell.h"
 #include "platform/ui/tables/UITableView.h"
@@ -47,7 +48,7 @@ TEST_F(SettingsLookTest, System7IsWhiteRowsOnLightGreyWithHairlinesAndAGreenSwit
     EXPECT_TRUE(pixelAt("pane.png", 265, 121).isNear(kSwitchOn, kTolerance));
 }
 
-TEST_F(SettingsLookTest, BeforeSystem7IsRoundedGroupsOnPinstripes) {
+TEST_F(SettingsLookTest, BeforeSystem7IsRoundedGroupsOnPinstripesWithWideBlueSwitches) {
     shootPlakkoPane(kIPhone4SSystem6);
     const ScreenPixel stripes = pixelAt("pane.png", 5, 300);
     EXPECT_TRUE(stripes.isNear({197, 204, 212}, kTolerance) ||
@@ -62,7 +63,10 @@ TEST_F(SettingsLookTest, BeforeSystem7IsRoundedGroupsOnPinstripes) {
         separator = !pixel.isNear(kWhite, 12);
     }
     EXPECT_TRUE(separator) << "a line between Font Size and Opacity";
-    EXPECT_TRUE(pixelAt("pane.png", 265, 94).isNear(kSwitchOn, kTolerance));
+    EXPECT_TRUE(pixelAt("pane.png", 226, 96).isNear({22, 124, 229}, 24))
+        << "the Enabled switch's blue ON side";
+    EXPECT_TRUE(pixelAt("pane.png", 286, 96).isNear({232, 232, 232}, 16))
+        << "its knob at the right end";
 }
 
 }  // namespace

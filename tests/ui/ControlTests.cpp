@@ -10,6 +10,7 @@
 #include "platform/ui/views/UISwitch.h"
 #include "tests/ui/CompositorTestSupport.h"
 #include "tests/ui/ScreenPicture.h"
+#include "tests/ui/SystemVersionForTesting.h"
 #include "tests/ui/TouchTestSupport.h"
 
 namespace {
@@ -86,6 +87,30 @@ protected:
         recorder_->listenTo(*switch_);
     }
 
+    std::shared_ptr<UISwitch> switch_ = std::make_shared<UISwitch>(CGRectMake(100, 100, 0, 0));
+    std::shared_ptr<ValueChangeRecorder> recorder_ = std::make_shared<ValueChangeRecorder>();
+};
+
+// A switch made on a device before system 7, at (100, 100).
+class ClassicSwitchTest : public TouchTest {
+protected:
+    ClassicSwitchTest() {
+        window_->addSubview(switch_);
+        recorder_->read = [](UIControl* sender) {
+            return static_cast<UISwitch*>(sender)->isOn() ? 1.0f : 0.0f;
+        };
+        recorder_->listenTo(*switch_);
+    }
+
+    // Whether some pixel along the switch's middle line from x0 to x1 is `colour`.
+    static bool middleLineHas(CGFloat x0, CGFloat x1, Rgb colour, int tolerance) {
+        const ScreenPicture screen;
+        for (CGFloat x = x0; x <= x1; x += 0.5)
+            if (near(screen.at(x, 113.5), colour, tolerance)) return true;
+        return false;
+    }
+
+    const SystemVersionForTesting system_{"6.1.3"};
     std::shared_ptr<UISwitch> switch_ = std::make_shared<UISwitch>(CGRectMake(100, 100, 0, 0));
     std::shared_ptr<ValueChangeRecorder> recorder_ = std::make_shared<ValueChangeRecorder>();
 };
@@ -183,4 +208,24 @@ TEST_F(SwitchTest, TheTrackTurnsGreenAndTheKnobCrossesOver) {
     const ScreenPicture on;
     EXPECT_TRUE(near(on.at(106, 115), green, 4)) << "green behind where the knob was";
     EXPECT_TRUE(near(on.at(136, 115), kWhite)) << "the knob on the right";
+}
+
+TEST_F(ClassicSwitchTest, IsWiderWithBlueOnAndGreyOffSidesSlidingUnderARoundKnob) {
+    EXPECT_EQ(switch_->frame(), CGRectMake(100, 100, 79, 27)) << "the older look's size";
+    EXPECT_EQ(switch_->sizeThatFits({500, 500}), (CGSize{79, 27}));
+    const Rgb offSide{240, 240, 240}, grey{128, 128, 128}, blue{22, 124, 230}, knob{232, 232, 232};
+    EXPECT_TRUE(middleLineHas(174, 175, offSide, 16)) << "light grey at the right end";
+    EXPECT_TRUE(middleLineHas(140, 165, grey, 30)) << "OFF in grey";
+    EXPECT_TRUE(middleLineHas(113, 114, knob, 16)) << "the knob at the left";
+    EXPECT_FALSE(middleLineHas(100, 179, blue, 40)) << "no blue while off";
+
+    tap({140, 113});
+    advance(0.3);
+    EXPECT_TRUE(middleLineHas(105, 106, blue, 24)) << "blue at the left end";
+    EXPECT_TRUE(middleLineHas(110, 140, {255, 255, 255}, 8)) << "ON in white";
+    EXPECT_TRUE(middleLineHas(165, 166, knob, 16)) << "the knob at the right";
+    EXPECT_FALSE(middleLineHas(108, 148, grey, 30)) << "OFF has slid away";
+
+    drag({170, 113}, {110, 113}, 3);
+    EXPECT_EQ(recorder_->values, (Values{1, 0})) << "a tap on, a slide off, as in every look";
 }
