@@ -6,6 +6,7 @@
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIGraphics.h"
 #include "platform/ui/layers/Compositor.h"
+#include "platform/ui/views/UISegmentedControl.h"
 #include "platform/ui/views/UISlider.h"
 #include "platform/ui/views/UISwitch.h"
 #include "tests/ui/CompositorTestSupport.h"
@@ -228,4 +229,62 @@ TEST_F(ClassicSwitchTest, IsWiderWithBlueOnAndGreyOffSidesSlidingUnderARoundKnob
 
     drag({170, 113}, {110, 113}, 3);
     EXPECT_EQ(recorder_->values, (Values{1, 0})) << "a tap on, a slide off, as in every look";
+}
+
+// Segmented controls: three equal segments across (100, 100) to (250, 129) in the flat look.
+class SegmentedControlTest : public TouchTest {
+protected:
+    SegmentedControlTest() {
+        control_->setFrame(CGRectMake(100, 100, 150, 29));
+        window_->addSubview(control_);
+        recorder_->read = [](UIControl* sender) {
+            return static_cast<float>(
+                static_cast<UISegmentedControl*>(sender)->selectedSegmentIndex());
+        };
+        recorder_->listenTo(*control_);
+    }
+
+    std::shared_ptr<UISegmentedControl> control_ =
+        std::make_shared<UISegmentedControl>(std::vector<std::string>{"One", "Two", "Three"});
+    std::shared_ptr<ValueChangeRecorder> recorder_ = std::make_shared<ValueChangeRecorder>();
+};
+
+TEST_F(SegmentedControlTest, AFingerLiftedOnAnotherSegmentSelectsItAndSaysSo) {
+    EXPECT_EQ(control_->selectedSegmentIndex(), UISegmentedControl::UISegmentedControlNoSegment);
+    tap({230, 114});
+    tap({230, 114});
+    tap({110, 114});
+    EXPECT_EQ(recorder_->values, (Values{2, 0})) << "a tap on the selected segment says nothing";
+    drag({110, 114}, {175, 200}, 3);
+    EXPECT_EQ(control_->selectedSegmentIndex(), 0) << "lifted off the control";
+
+    control_->setSelectedSegmentIndex(1);
+    control_->setSelectedSegmentIndex(3);
+    EXPECT_EQ(control_->selectedSegmentIndex(), UISegmentedControl::UISegmentedControlNoSegment)
+        << "no fourth segment";
+    control_->setEnabled(false);
+    tap({175, 114});
+    EXPECT_EQ(control_->selectedSegmentIndex(), UISegmentedControl::UISegmentedControlNoSegment);
+    EXPECT_EQ(recorder_->values.size(), 2u) << "code and a disabled control send nothing";
+}
+
+TEST_F(SegmentedControlTest, TheSelectedSegmentIsFilledInEitherLook) {
+    control_->setSelectedSegmentIndex(0);
+    const ScreenPicture flat;
+    EXPECT_TRUE(near(flat.at(104, 104), {0, 122, 255}, 4)) << "the selected segment in tint";
+    EXPECT_FALSE(near(flat.at(204, 104), {0, 122, 255}, 40)) << "the others clear";
+    EXPECT_TRUE(near(flat.at(249.5, 114), {0, 122, 255}, 40)) << "the outline";
+    EXPECT_EQ(control_->sizeThatFits({}).height, 29);
+
+    const SystemVersionForTesting system("6.1.3");
+    auto classic = std::make_shared<UISegmentedControl>(std::vector<std::string>{"One", "Two"});
+    classic->setFrame(CGRectMake(100, 200, 100, 30));
+    classic->setSelectedSegmentIndex(1);
+    window_->addSubview(classic);
+    const ScreenPicture older;
+    const Rgb unselected = older.at(104, 215), selected = older.at(196, 215);
+    EXPECT_TRUE(near(unselected, {238, 238, 238}, 16)) << "light grey";
+    EXPECT_GT(selected.b, selected.r + 120) << "blue";
+    EXPECT_NE(older.at(125, 203).b, older.at(125, 227).b) << "a gradient down the segment";
+    EXPECT_EQ(classic->sizeThatFits({}).height, 30);
 }
