@@ -112,6 +112,13 @@ void SettingsScenario::typeInto(UITextField& field, const std::string& text) {
     NSRunLoop::mainRunLoop().runOneTurn();
 }
 
+PlistValue SettingsScenario::storedValue(const char* key) {
+    NSRunLoop::mainRunLoop().runOneTurn();
+    const PlistDictionary file = preferences();
+    auto it = file.find(key);
+    return it != file.end() ? it->second : PlistValue::string("<missing>");
+}
+
 std::shared_ptr<UITextField> SettingsScenario::passwordField() {
     const auto cell = cellWithIdentifier("password");
     if (!cell) return nullptr;

@@ -33,6 +33,9 @@ protected:
     static void tapAt(const UIView& view, CGPoint point);
     // Taps the field, empties it and types `text`, then the return key.
     static void typeInto(UITextField& field, const std::string& text);
+    // What the preference file holds under `key` once this turn's writes have landed;
+    // "<missing>" when nothing.
+    PlistValue storedValue(const char* key);
     // The password pane's field.
     static std::shared_ptr<UITextField> passwordField();
 

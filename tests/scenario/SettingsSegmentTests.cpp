@@ -2,7 +2,6 @@
 // nothing fitting is stored), a chosen segment stores its value with the kind the list gives it,
 // and lists that don't fit together are logged in one line each and still make usable rows.
 #include "platform/foundation/NSNotificationCenter.h"
-#include "platform/foundation/NSRunLoop.h"
 #include "platform/foundation/SystemLog.h"
 #include "platform/settings/PSListController.h"
 #include "platform/settings/PSSegmentTableCell.h"
@@ -51,13 +50,6 @@ protected:
         const CGRect bounds = control.bounds();
         const CGFloat width = bounds.size.width / static_cast<CGFloat>(control.numberOfSegments());
         tapAt(control, {width * (static_cast<CGFloat>(index) + 0.5), CGRectGetMidY(bounds)});
-    }
-
-    PlistValue storedValue(const char* key) {
-        NSRunLoop::mainRunLoop().runOneTurn();
-        const PlistDictionary file = preferences();
-        auto it = file.find(key);
-        return it != file.end() ? it->second : text("<missing>");
     }
 };
 

@@ -78,9 +78,11 @@ protected:
     std::shared_ptr<ValueChangeRecorder> recorder_ = std::make_shared<ValueChangeRecorder>();
 };
 
+// A switch at (100, 100), made on a device of the given system version.
 class SwitchTest : public TouchTest {
 protected:
-    SwitchTest() {
+    explicit SwitchTest(const char* systemVersion = "7.0.4")
+        : system_(systemVersion), switch_(std::make_shared<UISwitch>(CGRectMake(100, 100, 0, 0))) {
         window_->addSubview(switch_);
         recorder_->read = [](UIControl* sender) {
             return static_cast<UISwitch*>(sender)->isOn() ? 1.0f : 0.0f;
@@ -88,20 +90,14 @@ protected:
         recorder_->listenTo(*switch_);
     }
 
-    std::shared_ptr<UISwitch> switch_ = std::make_shared<UISwitch>(CGRectMake(100, 100, 0, 0));
+    const SystemVersionForTesting system_;
+    std::shared_ptr<UISwitch> switch_;
     std::shared_ptr<ValueChangeRecorder> recorder_ = std::make_shared<ValueChangeRecorder>();
 };
 
-// A switch made on a device before system 7, at (100, 100).
-class ClassicSwitchTest : public TouchTest {
+class ClassicSwitchTest : public SwitchTest {
 protected:
-    ClassicSwitchTest() {
-        window_->addSubview(switch_);
-        recorder_->read = [](UIControl* sender) {
-            return static_cast<UISwitch*>(sender)->isOn() ? 1.0f : 0.0f;
-        };
-        recorder_->listenTo(*switch_);
-    }
+    ClassicSwitchTest() : SwitchTest("6.1.3") {}
 
     // Whether some pixel along the switch's middle line from x0 to x1 is `colour`.
     static bool middleLineHas(CGFloat x0, CGFloat x1, Rgb colour, int tolerance) {
@@ -110,10 +106,6 @@ protected:
             if (near(screen.at(x, 113.5), colour, tolerance)) return true;
         return false;
     }
-
-    const SystemVersionForTesting system_{"6.1.3"};
-    std::shared_ptr<UISwitch> switch_ = std::make_shared<UISwitch>(CGRectMake(100, 100, 0, 0));
-    std::shared_ptr<ValueChangeRecorder> recorder_ = std::make_shared<ValueChangeRecorder>();
 };
 
 using Values = std::vector<float>;
