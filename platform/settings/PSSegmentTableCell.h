@@ -14,6 +14,9 @@ class UISegmentedControl;
 // kind it has in "validValues", under the row's key. Lists that are missing, of unequal lengths
 // or hold entries of the wrong kind are logged in one line; the row shows what can be made of
 // them (titles fall back to the values as text, values that can't be stored are left out).
+//
+// Ownership: the cell owns its segmented control (in its content view), which sends its changes
+// back to the cell.
 class PSSegmentTableCell : public PSTableCell {
     RUNTIME_CLASS(PSSegmentTableCell)
     PSSegmentTableCell();

@@ -30,10 +30,6 @@ UISegmentedControl::UISegmentedControl(const std::vector<std::string>& items)
     setFrame({{0, 0}, sizeThatFits(CGSizeZero)});
 }
 
-std::string UISegmentedControl::titleForSegmentAtIndex(size_t segment) const {
-    return segment < titles_.size() ? titles_[segment] : "";
-}
-
 void UISegmentedControl::setSelectedSegmentIndex(long index) {
     const bool exists = index >= 0 && static_cast<size_t>(index) < titles_.size();
     selected_ = exists ? index : UISegmentedControlNoSegment;

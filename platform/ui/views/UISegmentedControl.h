@@ -10,6 +10,8 @@
 // (UIControlEventValueChanged); selections made in code send none. Drawn in the device's system
 // look, chosen when it is made: from system 7 a flat outline in the tint colour with the selected
 // segment filled; before 7 a rounded bordered bar with the selected segment in blue.
+//
+// Ownership: it draws itself and has no subviews; its targets are not owned.
 class UISegmentedControl : public UIControl {
     RUNTIME_CLASS(UISegmentedControl)
     static constexpr long UISegmentedControlNoSegment = -1;
@@ -18,8 +20,6 @@ class UISegmentedControl : public UIControl {
     explicit UISegmentedControl(const std::vector<std::string>& items);
 
     size_t numberOfSegments() const { return titles_.size(); }
-    // Empty for an index that doesn't exist.
-    std::string titleForSegmentAtIndex(size_t segment) const;
     const std::vector<std::string>& titles() const { return titles_; }
 
     long selectedSegmentIndex() const { return selected_; }
@@ -34,7 +34,7 @@ class UISegmentedControl : public UIControl {
     void touchesCancelled_withEvent(const UITouchSet& touches, UIEvent* event) override;
 
 private:
-    // The segment under `x` (in the control's coordinates), or none outside the control.
+    // The segment under `point` (in the control's coordinates), or none outside the control.
     long segmentAt(CGPoint point) const;
 
     const bool classic_;
