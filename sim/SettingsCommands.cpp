@@ -12,6 +12,7 @@
 #include "platform/ui/tables/UITableView.h"
 #include "platform/ui/views/UIApplication.h"
 #include "platform/ui/views/UILabel.h"
+#include "platform/ui/views/UISegmentedControl.h"
 #include "platform/ui/views/UISlider.h"
 #include "platform/ui/views/UISwitch.h"
 #include "platform/ui/views/UIWindow.h"
@@ -141,6 +142,12 @@ void addDumpFields() {
     ViewDumpFields::add(UISwitch::classObject(), [](const UIView& view, auto& dump) {
         const auto& control = static_cast<const UISwitch&>(view);
         dump["on"] = control.isOn();
+        dump["enabled"] = control.isEnabled();
+    });
+    ViewDumpFields::add(UISegmentedControl::classObject(), [](const UIView& view, auto& dump) {
+        const auto& control = static_cast<const UISegmentedControl&>(view);
+        dump["segments"] = control.titles();
+        dump["selectedSegmentIndex"] = control.selectedSegmentIndex();
         dump["enabled"] = control.isEnabled();
     });
     ViewDumpFields::add(UISlider::classObject(), [](const UIView& view, auto& dump) {

@@ -156,8 +156,10 @@ int fitToBounds(PangoLayout* layout, CGSize bounds, LineBreak lineBreak) {
     int lineCount = pango_layout_get_line_count(layout);
     const CGFloat lineHeight = firstLineHeight(layout);
     if (lineHeight > 0 && std::isfinite(bounds.height)) {
-        const auto fitting = static_cast<int>(std::floor(bounds.height / lineHeight + 1e-6));
-        lineCount = std::clamp(fitting, 1, lineCount);
+        // Held to the layout's lines before it becomes an int: a huge finite height (the largest
+        // CGFloat, as callers measuring "as tall as it needs" pass) must not overflow the cast.
+        const CGFloat fitting = std::floor(bounds.height / lineHeight + 1e-6);
+        lineCount = static_cast<int>(std::clamp<CGFloat>(fitting, 1, lineCount));
     }
     const PangoEllipsizeMode ellipsis = lineBreak == LineBreak::TruncateHead ? PANGO_ELLIPSIZE_START
                                         : lineBreak == LineBreak::TruncateTail ? PANGO_ELLIPSIZE_END

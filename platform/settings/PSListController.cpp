@@ -9,6 +9,7 @@
 #include "platform/runtime/Runtime.h"
 #include "platform/settings/PSEditableTableCell.h"
 #include "platform/settings/PSListItemsController.h"
+#include "platform/settings/PSSegmentTableCell.h"
 #include "platform/settings/PSSliderTableCell.h"
 #include "platform/settings/PSSpecifier.h"
 #include "platform/settings/PSSpecifierLoader.h"
@@ -38,6 +39,8 @@ Class defaultCellClass(PSCellType type) {
             return PSSwitchTableCell::classObject();
         case PSSliderCell:
             return PSSliderTableCell::classObject();
+        case PSSegmentCell:
+            return PSSegmentTableCell::classObject();
         case PSEditTextCell:
         case PSSecureEditTextCell:
             return PSEditableTableCell::classObject();

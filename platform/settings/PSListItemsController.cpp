@@ -25,17 +25,12 @@ PSListItemsController::PSListItemsController() = default;
 const PSListController::Specifiers& PSListItemsController::specifiers() {
     if (!_specifiers.empty() || !specifier()) return _specifiers;
     const PlistValue* values = specifier()->propertyForKey("validValues");
-    const PlistValue* titles = specifier()->propertyForKey("validTitles");
     if (values == nullptr || values->asArray() == nullptr) return _specifiers;
     _specifiers.push_back(std::make_shared<PSSpecifier>("", PSGroupCell, PlistDictionary{}));
     const auto& choices = *values->asArray();
     for (size_t index = 0; index < choices.size(); ++index) {
-        std::string title = PSValueText::valueText(choices[index]);
-        if (titles != nullptr && titles->asArray() != nullptr &&
-            index < titles->asArray()->size() && (*titles->asArray())[index].asString())
-            title = *(*titles->asArray())[index].asString();
         _specifiers.push_back(std::make_shared<PSSpecifier>(
-            std::move(title), PSListItemCell,
+            PSValueText::titleOfChoice(*specifier(), index), PSListItemCell,
             PlistDictionary{{"id", PlistValue::string(itemIdentifier(index))},
                             {kItemValue, choices[index]}}));
     }

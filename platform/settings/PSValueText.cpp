@@ -40,15 +40,21 @@ long indexOfValidValue(const PSSpecifier& specifier, const PlistValue& value) {
     return -1;
 }
 
-std::string titleForValue(const PSSpecifier& specifier, const PlistValue& value) {
-    const long index = indexOfValidValue(specifier, value);
+std::string titleOfChoice(const PSSpecifier& specifier, size_t index) {
     const PlistValue* titles = specifier.propertyForKey("validTitles");
-    if (index >= 0 && titles != nullptr && titles->asArray() != nullptr &&
-        static_cast<size_t>(index) < titles->asArray()->size()) {
-        const PlistValue& title = (*titles->asArray())[static_cast<size_t>(index)];
+    if (titles != nullptr && titles->asArray() != nullptr && index < titles->asArray()->size()) {
+        const PlistValue& title = (*titles->asArray())[index];
         if (title.asString()) return *title.asString();
     }
-    return valueText(value);
+    const PlistValue* values = specifier.propertyForKey("validValues");
+    if (values != nullptr && values->asArray() != nullptr && index < values->asArray()->size())
+        return valueText((*values->asArray())[index]);
+    return "";
+}
+
+std::string titleForValue(const PSSpecifier& specifier, const PlistValue& value) {
+    const long index = indexOfValidValue(specifier, value);
+    return index >= 0 ? titleOfChoice(specifier, static_cast<size_t>(index)) : valueText(value);
 }
 
 }  // namespace PSValueText

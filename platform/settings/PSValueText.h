@@ -18,6 +18,9 @@ std::string valueText(const PlistValue& value);
 bool sameValue(const PlistValue& a, const PlistValue& b);
 // The position of `value` in the row's "validValues"; -1 when it isn't one of them.
 long indexOfValidValue(const PSSpecifier& specifier, const PlistValue& value);
+// The title of the row's choice at `index`: its "validTitles" entry when that is a string, else
+// its "validValues" entry as text.
+std::string titleOfChoice(const PSSpecifier& specifier, size_t index);
 // The title a choice list gives `value` ("validTitles" at its position), else the value as text.
 std::string titleForValue(const PSSpecifier& specifier, const PlistValue& value);
 

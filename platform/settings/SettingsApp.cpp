@@ -2,6 +2,7 @@
 
 #include "platform/settings/PSEditableTableCell.h"
 #include "platform/settings/PSListItemsController.h"
+#include "platform/settings/PSSegmentTableCell.h"
 #include "platform/settings/PSSliderTableCell.h"
 #include "platform/settings/PSSpecifier.h"
 #include "platform/settings/PSSwitchTableCell.h"
@@ -21,6 +22,7 @@ void registerFrameworkClasses() {
     PSTableCell::classObject();
     PSSwitchTableCell::classObject();
     PSSliderTableCell::classObject();
+    PSSegmentTableCell::classObject();
     PSEditableTableCell::classObject();
     PSListController::classObject();
     PSListItemsController::classObject();

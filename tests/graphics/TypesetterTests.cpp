@@ -32,6 +32,10 @@ TEST(Typesetter, WrappingWithinAWidthGivesMoreLines) {
     const CGSize twoLines = Typesetter::sizeOfTextInBounds(text, font, {100, 2.5 * line.height},
                                                            LineBreak::TruncateTail);
     EXPECT_NEAR(twoLines.height, 2 * line.height, 0.01);
+    // "As tall as it needs", asked with the largest height, keeps every line when truncating.
+    const CGSize unlimited = Typesetter::sizeOfTextInBounds(
+        text, font, {100, std::numeric_limits<CGFloat>::max()}, LineBreak::TruncateTail);
+    EXPECT_EQ(unlimited.height, wrapped.height);
     // A word longer than the width is broken rather than overflowing.
     const CGSize longWord = Typesetter::sizeOfTextInBounds("Supercalifragilistic", font, {40, 1000},
                                                            LineBreak::WordWrap);

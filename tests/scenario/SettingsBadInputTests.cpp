@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr char kBundle[] = "/Library/PreferenceBundles/Broken.bundle";
-
 PlistValue item(PlistDictionary properties) {
     return PlistValue::dictionary(std::move(properties));
 }
@@ -30,13 +28,6 @@ PlistValue text(const char* value) {
 
 class SettingsBadInputTest : public SettingsScenario {
 protected:
-    void writeList(const char* name, PlistDictionary list) {
-        std::filesystem::create_directories(root_ / kBundle);
-        ASSERT_TRUE(PropertyListFile::writeToFile(list,
-                                                  std::string(kBundle) + "/" + name + ".plist",
-                                                  PropertyListFile::Write::Atomically));
-    }
-
     // A loader entry for the bundle `bundle`, labelled the same.
     void writeEntry(const std::string& bundle) {
         std::filesystem::create_directories(root_ / "/Library/PreferenceLoader/Preferences");
@@ -46,17 +37,6 @@ protected:
                              {"label", PlistValue::string(bundle)}})}},
             "/Library/PreferenceLoader/Preferences/" + bundle + ".plist",
             PropertyListFile::Write::Atomically));
-    }
-
-    // A pane of the framework's own class showing the list `name` of the broken bundle.
-    std::shared_ptr<PSListController> openList(const char* name) {
-        auto pane = std::make_shared<PSListController>();
-        pane->setTitle(name);
-        pane->setBundlePath(kBundle);
-        pane->setSpecifiers(pane->loadSpecifiersFromPlistName_target(name, pane));
-        SettingsApp::shared().navigationController()->pushViewController_animated(pane, true);
-        wait(0.6);
-        return pane;
     }
 
     static std::string footerOf(PSListController& pane) {
@@ -70,36 +50,37 @@ protected:
 TEST_F(SettingsBadInputTest, AMissingOrUnreadableListGivesAnEmptyPaneAndOneLogLine) {
     runSettings("wait 0.1\n");
     SystemLogCapture log;
-    auto missing = openList("Missing");
+    auto missing = openSpecifierList("Missing");
     EXPECT_TRUE(missing->specifiers().empty());
     EXPECT_EQ(log.messages().size(), 1u);
 
-    std::filesystem::create_directories(root_ / kBundle);
-    std::ofstream(root_ / (std::string(kBundle) + "/Garbled.plist")) << "<plist><dict><key>";
-    auto garbled = openList("Garbled");
+    std::filesystem::create_directories(root_ / kTestBundle);
+    std::ofstream(root_ / (std::string(kTestBundle) + "/Garbled.plist")) << "<plist><dict><key>";
+    auto garbled = openSpecifierList("Garbled");
     EXPECT_TRUE(garbled->specifiers().empty());
     EXPECT_EQ(log.messages().size(), 2u);
 }
 
 TEST_F(SettingsBadInputTest, BadItemsAreLoggedAndSkippedOrShownPlain) {
-    writeList("Items",
-              {{"items", PlistValue::array({
-                             item({{"label", text("No Cell")}}),
-                             text("not a dictionary"),
-                             item({{"cell", text("PSBogusCell")}, {"label", text("Bogus Kind")}}),
-                             item({{"cell", text("PSSwitchCell")},
-                                   {"cellClass", text("NoSuchCell")},
-                                   {"label", text("Unknown Class")}}),
-                             item({{"cell", text("PSLinkCell")},
-                                   {"detail", text("NoSuchController")},
-                                   {"label", text("Missing Pane")}}),
-                             item({{"cell", text("PSButtonCell")},
-                                   {"action", text("noSuchAction")},
-                                   {"label", text("Unimplemented")}}),
-                         })}});
+    writeSpecifierList(
+        "Items",
+        {{"items", PlistValue::array({
+                       item({{"label", text("No Cell")}}),
+                       text("not a dictionary"),
+                       item({{"cell", text("PSBogusCell")}, {"label", text("Bogus Kind")}}),
+                       item({{"cell", text("PSSwitchCell")},
+                             {"cellClass", text("NoSuchCell")},
+                             {"label", text("Unknown Class")}}),
+                       item({{"cell", text("PSLinkCell")},
+                             {"detail", text("NoSuchController")},
+                             {"label", text("Missing Pane")}}),
+                       item({{"cell", text("PSButtonCell")},
+                             {"action", text("noSuchAction")},
+                             {"label", text("Unimplemented")}}),
+                   })}});
     runSettings("wait 0.1\n");
     SystemLogCapture log;
-    auto pane = openList("Items");
+    auto pane = openSpecifierList("Items");
     ASSERT_EQ(pane->specifiers().size(), 4u);
     more("dump-tree " + output("items.json") + "\n");
     // The item without a cell, the one that isn't a dictionary, the unknown kind and, once the

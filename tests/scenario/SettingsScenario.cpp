@@ -1,9 +1,11 @@
 #include "tests/scenario/SettingsScenario.h"
 
+#include <filesystem>
 #include <functional>
 #include <sstream>
 
 #include "platform/foundation/NSRunLoop.h"
+#include "platform/foundation/PropertyListFile.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/settings/PSListController.h"
 #include "platform/settings/PSSpecifier.h"
@@ -110,12 +112,36 @@ void SettingsScenario::typeInto(UITextField& field, const std::string& text) {
     NSRunLoop::mainRunLoop().runOneTurn();
 }
 
+PlistValue SettingsScenario::storedValue(const char* key) {
+    NSRunLoop::mainRunLoop().runOneTurn();
+    const PlistDictionary file = preferences();
+    auto it = file.find(key);
+    return it != file.end() ? it->second : PlistValue::string("<missing>");
+}
+
 std::shared_ptr<UITextField> SettingsScenario::passwordField() {
     const auto cell = cellWithIdentifier("password");
     if (!cell) return nullptr;
     const auto field =
         object_getIvar(cell.get(), class_getInstanceVariable(cell->objectClass(), "passwordField"));
     return std::dynamic_pointer_cast<UITextField>(field);
+}
+
+void SettingsScenario::writeSpecifierList(const std::string& name, const PlistDictionary& list) {
+    std::filesystem::create_directories(root_ / kTestBundle);
+    ASSERT_TRUE(PropertyListFile::writeToFile(list,
+                                              std::string(kTestBundle) + "/" + name + ".plist",
+                                              PropertyListFile::Write::Atomically));
+}
+
+std::shared_ptr<PSListController> SettingsScenario::openSpecifierList(const std::string& name) {
+    auto pane = std::make_shared<PSListController>();
+    pane->setTitle(name);
+    pane->setBundlePath(kTestBundle);
+    pane->setSpecifiers(pane->loadSpecifiersFromPlistName_target(name, pane));
+    SettingsApp::shared().navigationController()->pushViewController_animated(pane, true);
+    wait(0.6);
+    return pane;
 }
 
 const nlohmann::json* rowWithText(const nlohmann::json& tree, const std::string& text) {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/foundation/PlistValue.h"
 #include "tests/scenario/LockScreenScenario.h"
 
 class PSListController;
@@ -32,8 +33,18 @@ protected:
     static void tapAt(const UIView& view, CGPoint point);
     // Taps the field, empties it and types `text`, then the return key.
     static void typeInto(UITextField& field, const std::string& text);
+    // What the preference file holds under `key` once this turn's writes have landed;
+    // "<missing>" when nothing.
+    PlistValue storedValue(const char* key);
     // The password pane's field.
     static std::shared_ptr<UITextField> passwordField();
+
+    // A bundle folder without an executable, for specifier lists written by tests.
+    static constexpr char kTestBundle[] = "/Library/PreferenceBundles/Broken.bundle";
+    // Writes the specifier list `name` into the test bundle.
+    void writeSpecifierList(const std::string& name, const PlistDictionary& list);
+    // Pushes a pane of the framework's own class showing the test bundle's list `name`.
+    static std::shared_ptr<PSListController> openSpecifierList(const std::string& name);
 };
 
 // The table row in a tree dump whose text is `text`; null if none.

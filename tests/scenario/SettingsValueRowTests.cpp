@@ -45,13 +45,6 @@ protected:
         typeInto(*cell->textField(), text);
     }
 
-    PlistValue storedValue(const char* key) {
-        NSRunLoop::mainRunLoop().runOneTurn();
-        const PlistDictionary file = preferences();
-        auto it = file.find(key);
-        return it != file.end() ? it->second : PlistValue::string("<missing>");
-    }
-
     // A number written at single precision.
     static bool isFloat(const PlistValue& value) {
         return value.asReal() != nullptr && value.asReal()->isFloat32;

@@ -6,10 +6,12 @@
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIGraphics.h"
 #include "platform/ui/layers/Compositor.h"
+#include "platform/ui/views/UISegmentedControl.h"
 #include "platform/ui/views/UISlider.h"
 #include "platform/ui/views/UISwitch.h"
 #include "tests/ui/CompositorTestSupport.h"
 #include "tests/ui/ScreenPicture.h"
+#include "tests/ui/SystemVersionForTesting.h"
 #include "tests/ui/TouchTestSupport.h"
 
 namespace {
@@ -76,9 +78,11 @@ protected:
     std::shared_ptr<ValueChangeRecorder> recorder_ = std::make_shared<ValueChangeRecorder>();
 };
 
+// A switch at (100, 100), made on a device of the given system version.
 class SwitchTest : public TouchTest {
 protected:
-    SwitchTest() {
+    explicit SwitchTest(const char* systemVersion = "7.0.4")
+        : system_(systemVersion), switch_(std::make_shared<UISwitch>(CGRectMake(100, 100, 0, 0))) {
         window_->addSubview(switch_);
         recorder_->read = [](UIControl* sender) {
             return static_cast<UISwitch*>(sender)->isOn() ? 1.0f : 0.0f;
@@ -86,8 +90,22 @@ protected:
         recorder_->listenTo(*switch_);
     }
 
-    std::shared_ptr<UISwitch> switch_ = std::make_shared<UISwitch>(CGRectMake(100, 100, 0, 0));
+    const SystemVersionForTesting system_;
+    std::shared_ptr<UISwitch> switch_;
     std::shared_ptr<ValueChangeRecorder> recorder_ = std::make_shared<ValueChangeRecorder>();
+};
+
+class ClassicSwitchTest : public SwitchTest {
+protected:
+    ClassicSwitchTest() : SwitchTest("6.1.3") {}
+
+    // Whether some pixel along the switch's middle line from x0 to x1 is `colour`.
+    static bool middleLineHas(CGFloat x0, CGFloat x1, Rgb colour, int tolerance) {
+        const ScreenPicture screen;
+        for (CGFloat x = x0; x <= x1; x += 0.5)
+            if (near(screen.at(x, 113.5), colour, tolerance)) return true;
+        return false;
+    }
 };
 
 using Values = std::vector<float>;
@@ -183,4 +201,82 @@ TEST_F(SwitchTest, TheTrackTurnsGreenAndTheKnobCrossesOver) {
     const ScreenPicture on;
     EXPECT_TRUE(near(on.at(106, 115), green, 4)) << "green behind where the knob was";
     EXPECT_TRUE(near(on.at(136, 115), kWhite)) << "the knob on the right";
+}
+
+TEST_F(ClassicSwitchTest, IsWiderWithBlueOnAndGreyOffSidesSlidingUnderARoundKnob) {
+    EXPECT_EQ(switch_->frame(), CGRectMake(100, 100, 79, 27)) << "the older look's size";
+    EXPECT_EQ(switch_->sizeThatFits({500, 500}), (CGSize{79, 27}));
+    const Rgb offSide{240, 240, 240}, grey{128, 128, 128}, blue{22, 124, 230}, knob{232, 232, 232};
+    EXPECT_TRUE(middleLineHas(174, 175, offSide, 16)) << "light grey at the right end";
+    EXPECT_TRUE(middleLineHas(140, 165, grey, 30)) << "OFF in grey";
+    EXPECT_TRUE(middleLineHas(113, 114, knob, 16)) << "the knob at the left";
+    EXPECT_FALSE(middleLineHas(100, 179, blue, 40)) << "no blue while off";
+
+    tap({140, 113});
+    advance(0.3);
+    EXPECT_TRUE(middleLineHas(105, 106, blue, 24)) << "blue at the left end";
+    EXPECT_TRUE(middleLineHas(110, 140, {255, 255, 255}, 8)) << "ON in white";
+    EXPECT_TRUE(middleLineHas(165, 166, knob, 16)) << "the knob at the right";
+    EXPECT_FALSE(middleLineHas(108, 148, grey, 30)) << "OFF has slid away";
+
+    drag({170, 113}, {110, 113}, 3);
+    EXPECT_EQ(recorder_->values, (Values{1, 0})) << "a tap on, a slide off, as in every look";
+}
+
+// Segmented controls: three equal segments across (100, 100) to (250, 129) in the flat look.
+class SegmentedControlTest : public TouchTest {
+protected:
+    SegmentedControlTest() {
+        control_->setFrame(CGRectMake(100, 100, 150, 29));
+        window_->addSubview(control_);
+        recorder_->read = [](UIControl* sender) {
+            return static_cast<float>(
+                static_cast<UISegmentedControl*>(sender)->selectedSegmentIndex());
+        };
+        recorder_->listenTo(*control_);
+    }
+
+    std::shared_ptr<UISegmentedControl> control_ =
+        std::make_shared<UISegmentedControl>(std::vector<std::string>{"One", "Two", "Three"});
+    std::shared_ptr<ValueChangeRecorder> recorder_ = std::make_shared<ValueChangeRecorder>();
+};
+
+TEST_F(SegmentedControlTest, AFingerLiftedOnAnotherSegmentSelectsItAndSaysSo) {
+    EXPECT_EQ(control_->selectedSegmentIndex(), UISegmentedControl::UISegmentedControlNoSegment);
+    tap({230, 114});
+    tap({230, 114});
+    tap({110, 114});
+    EXPECT_EQ(recorder_->values, (Values{2, 0})) << "a tap on the selected segment says nothing";
+    drag({110, 114}, {175, 200}, 3);
+    EXPECT_EQ(control_->selectedSegmentIndex(), 0) << "lifted off the control";
+
+    control_->setSelectedSegmentIndex(1);
+    control_->setSelectedSegmentIndex(3);
+    EXPECT_EQ(control_->selectedSegmentIndex(), UISegmentedControl::UISegmentedControlNoSegment)
+        << "no fourth segment";
+    control_->setEnabled(false);
+    tap({175, 114});
+    EXPECT_EQ(control_->selectedSegmentIndex(), UISegmentedControl::UISegmentedControlNoSegment);
+    EXPECT_EQ(recorder_->values.size(), 2u) << "code and a disabled control send nothing";
+}
+
+TEST_F(SegmentedControlTest, TheSelectedSegmentIsFilledInEitherLook) {
+    control_->setSelectedSegmentIndex(0);
+    const ScreenPicture flat;
+    EXPECT_TRUE(near(flat.at(104, 104), {0, 122, 255}, 4)) << "the selected segment in tint";
+    EXPECT_FALSE(near(flat.at(204, 104), {0, 122, 255}, 40)) << "the others clear";
+    EXPECT_TRUE(near(flat.at(249.5, 114), {0, 122, 255}, 40)) << "the outline";
+    EXPECT_EQ(control_->sizeThatFits({}).height, 29);
+
+    const SystemVersionForTesting system("6.1.3");
+    auto classic = std::make_shared<UISegmentedControl>(std::vector<std::string>{"One", "Two"});
+    classic->setFrame(CGRectMake(100, 200, 100, 30));
+    classic->setSelectedSegmentIndex(1);
+    window_->addSubview(classic);
+    const ScreenPicture older;
+    const Rgb unselected = older.at(104, 215), selected = older.at(196, 215);
+    EXPECT_TRUE(near(unselected, {238, 238, 238}, 16)) << "light grey";
+    EXPECT_GT(selected.b, selected.r + 120) << "blue";
+    EXPECT_NE(older.at(125, 203).b, older.at(125, 227).b) << "a gradient down the segment";
+    EXPECT_EQ(classic->sizeThatFits({}).height, 30);
 }

@@ -6,28 +6,8 @@
 
 #include "platform/ui/tables/UITableView.h"
 #include "platform/ui/tables/UITableViewCell.h"
-#include "platform/ui/views/UIDevice.h"
 #include "platform/ui/views/UILabel.h"
-
-// Runs a test as on a device with another system version, and puts the old one back after.
-class SystemVersionForTesting {
-public:
-    explicit SystemVersionForTesting(std::string version)
-        : saved_(UIDevice::currentDevice().systemVersion()) {
-        configure(std::move(version));
-    }
-    ~SystemVersionForTesting() { configure(saved_); }
-    SystemVersionForTesting(const SystemVersionForTesting&) = delete;
-    SystemVersionForTesting& operator=(const SystemVersionForTesting&) = delete;
-
-private:
-    static void configure(std::string version) {
-        auto& device = UIDevice::currentDevice();
-        device.configure(std::move(version), device.userInterfaceIdiom(),
-                         device.respondsToSelector("userInterfaceIdiom"));
-    }
-    std::string saved_;
-};
+#include "tests/ui/SystemVersionForTesting.h"
 
 // Rows titled "Row <n>" (counted across sections) in sections of the given sizes, with optional
 // header and footer texts and row heights; writes down the cells it had to make and what the

@@ -4,8 +4,10 @@
 #include <limits>
 
 #include "platform/foundation/SystemLog.h"
+#include "platform/graphics/Typesetter.h"
 #include "platform/ui/tables/TableLook.h"
 #include "platform/ui/tables/detail/TableSectionTextView.h"
+#include "platform/ui/text/UIFont.h"
 #include "tests/ui/TableTestSupport.h"
 #include "tests/ui/TouchTestSupport.h"
 
@@ -130,6 +132,52 @@ TEST_F(GroupedTableTest, HeaderTextIsInCapitalsAboveItsGroupAndFootersAsWritten)
     table_->setContentOffset({0, table_->contentSize().height - 480});
     table_->layoutIfNeeded();
     EXPECT_NE(table_->headerTextViewForSection(1), nullptr) << "still in view: the table is short";
+}
+
+// Long section texts wrap to every line they need, in both looks: the band grows, the rows below
+// move down by as much, the text lies whole inside its band, and taps still find the rows.
+TEST_F(GroupedTableTest, LongSectionTextsWrapAndPushTheRowsBelowDown) {
+    const std::string longText =
+        "Changes show on the next lock. This text goes on for long enough to need several "
+        "lines in any look, so the section has to make room for all of them.";
+    for (const char* version : {"7.0.4", "6.1.3"}) {
+        SCOPED_TRACE(version);
+        const SystemVersionForTesting system(version);
+        show(UITableViewStyle::Grouped, {3, 2});
+        const CGFloat shortFooter = table_->rectForFooterInSection(0).size.height;
+        const CGFloat shortHeader = table_->rectForHeaderInSection(1).size.height;
+        const CGFloat rowBelow = table_->rectForRowAtIndexPath({1, 0}).origin.y;
+
+        rows_->footers[0] = longText;
+        rows_->headers[1] = longText;
+        table_->reloadData();
+        table_->layoutIfNeeded();
+        const CGFloat lineHeight =
+            Typesetter::sizeOfText("x", table_->look().footerFont->descriptor()).height;
+        const CGFloat footerGrowth = table_->rectForFooterInSection(0).size.height - shortFooter;
+        const CGFloat headerGrowth = table_->rectForHeaderInSection(1).size.height - shortHeader;
+        EXPECT_GE(footerGrowth, 2 * lineHeight) << "three lines at least";
+        EXPECT_GE(headerGrowth, 2 * lineHeight);
+        EXPECT_EQ(table_->rectForRowAtIndexPath({1, 0}).origin.y,
+                  rowBelow + footerGrowth + headerGrowth);
+
+        table_->setContentOffset({0, table_->rectForFooterInSection(0).origin.y});
+        table_->layoutIfNeeded();
+        const auto footer = table_->footerTextViewForSection(0);
+        ASSERT_NE(footer, nullptr);
+        footer->layoutIfNeeded();
+        const CGRect text =
+            footer->label()->convertRect_toView(footer->label()->bounds(), table_.get());
+        EXPECT_GE(text.size.height, 3 * lineHeight - 1);
+        const CGRect band = table_->rectForFooterInSection(0);
+        EXPECT_GE(text.origin.y, band.origin.y);
+        EXPECT_LE(CGRectGetMaxY(text), CGRectGetMaxY(band));
+
+        const CGRect row = table_->rectForRowAtIndexPath({1, 0});
+        tap({100, CGRectGetMidY(row) - table_->contentOffset().y});
+        EXPECT_EQ(table_->indexPathForSelectedRow(), (NSIndexPath{1, 0}));
+        table_->removeFromSuperview();
+    }
 }
 
 TEST_F(GroupedTableTest, APlainTablesHeaderStaysOnTopUntilItsSectionEndsAndGoesUnderTheRows) {

@@ -1,28 +1,22 @@
 #include "platform/ui/views/UISwitch.h"
 
-#include <algorithm>
 #include <cmath>
 
-#include "platform/graphics/UIColor.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/ui/layers/CATransaction.h"
-#include "platform/ui/views/ControlColors.h"
+#include "platform/ui/views/UIDevice.h"
+#include "platform/ui/views/detail/SwitchParts.h"
 
 namespace {
 
 constexpr double kToggleDuration = 0.25;
-// The outline's width when off, and the gap around the knob.
-constexpr CGFloat kOutlineWidth = 1.5;
-constexpr CGFloat kKnobInset = 2;
 // How far a finger slides before it is a slide rather than a tap.
 constexpr CGFloat kSlideDistance = 6;
 // A finger lifted this close outside the switch still counts as lifted on it.
 constexpr CGFloat kTouchMargin = 20;
 
-std::shared_ptr<CALayer> makePart(const std::shared_ptr<UIColor>& color) {
-    auto part = CALayer::layer();
-    part->setBackgroundColor(color->CGColor());
-    return part;
+bool classicLook() {
+    return UIDevice::currentDevice().isSystemVersionBefore("7.0");
 }
 
 }  // namespace
@@ -32,26 +26,20 @@ Class UISwitch::classObject() {
     return cls;
 }
 
-UISwitch::UISwitch() : UIControl(CGRect{{0, 0}, kSize}) {
-    buildParts();
+CGSize UISwitch::platformSize() {
+    return classicLook() ? kClassicSize : kFlatSize;
 }
 
-UISwitch::UISwitch(CGRect frame) : UIControl(CGRect{frame.origin, kSize}) {
-    buildParts();
-}
+UISwitch::UISwitch() : UISwitch(CGRectZero) {}
 
-void UISwitch::buildParts() {
-    outline_ = makePart(ControlColors::outline());
-    onFill_ = makePart(ControlColors::switchOn());
-    offFill_ = makePart(UIColor::whiteColor());
-    knob_ = makePart(UIColor::whiteColor());
-    knob_->setShadowColor(UIColor::blackColor()->CGColor());
-    knob_->setShadowOpacity(0.3f);
-    knob_->setShadowOffset({0, 2});
-    knob_->setShadowRadius(2);
-    for (const auto& part : {outline_, onFill_, offFill_, knob_}) layer()->addSublayer(part);
+UISwitch::UISwitch(CGRect frame)
+    : UIControl(CGRect{frame.origin, platformSize()}),
+      classic_(classicLook()),
+      parts_(SwitchParts::make(classic_, *layer())) {
     placeParts(false);
 }
+
+UISwitch::~UISwitch() = default;
 
 void UISwitch::setOn_animated(bool on, bool animated) {
     on_ = on;
@@ -63,28 +51,10 @@ void UISwitch::layoutSubviews() {
 }
 
 void UISwitch::placeParts(bool animated) {
-    const CGRect bounds = this->bounds();
-    const CGFloat radius = bounds.size.height / 2;
-    const CGFloat knobDiameter = std::max(bounds.size.height - 2 * kKnobInset, 0.0);
-    const CGFloat knobX =
-        on_ ? CGRectGetMaxX(bounds) - kKnobInset - knobDiameter : bounds.origin.x + kKnobInset;
-    const CGRect interior = CGRectInset(bounds, kOutlineWidth, kOutlineWidth);
-
     CATransaction::begin();
     CATransaction::setDisableActions(!animated);
     CATransaction::setAnimationDuration(kToggleDuration);
-    outline_->setFrame(bounds);
-    outline_->setCornerRadius(radius);
-    onFill_->setFrame(bounds);
-    onFill_->setCornerRadius(radius);
-    onFill_->setOpacity(on_ ? 1 : 0);
-    // The white interior shrinks into its centre as the switch turns on, uncovering the green.
-    offFill_->setBounds({{0, 0}, interior.size});
-    offFill_->setPosition({CGRectGetMidX(interior), CGRectGetMidY(interior)});
-    offFill_->setCornerRadius(std::max(radius - kOutlineWidth, 0.0));
-    offFill_->setTransform(on_ ? CATransform3DMakeScale(0.01, 0.01, 1) : CATransform3DIdentity);
-    knob_->setFrame({{knobX, bounds.origin.y + kKnobInset}, {knobDiameter, knobDiameter}});
-    knob_->setCornerRadius(knobDiameter / 2);
+    parts_->place(bounds(), on_);
     CATransaction::commit();
 }
 
