@@ -171,10 +171,14 @@ TEST_F(ColorPaneTest, APaneWhoseListHasNoWheelRowSavesNothingAndSaysWhy) {
 
 TEST_F(ColorPaneTest, AColourPickedAndSavedHereTintsTheNoteAtTheNextLockInSpringBoard) {
     writePreferences({{Settings::Key::color, PlistValue::boolean(true)}});
-    // Across the wheel to its right edge, half way down: pure red.
-    runSettings(std::string(kOpenNoteColour) + "drag 200 510 300 510\n" + kSave);
-    NSRunLoop::mainRunLoop().runOneTurn();
-    ASSERT_EQ(noteColour(), (std::vector<float>{1, 0, 0, 1}));
+    // The pane scrolled to its end by a finger above the wheel, then across the wheel to its
+    // right edge, half way down: red.
+    runSettings(std::string(kOpenNoteColour) + "drag 160 380 160 80\nwait 0.5\n" +
+                "drag 200 323 300 323\n" + kSave);
+    const std::vector<float> red = noteColour();
+    ASSERT_EQ(red[0], 1);
+    ASSERT_LT(red[1] + red[2], 0.1);
+    ASSERT_EQ(red[3], 1);
 
     const std::string script = (root_.path() / "springboard.txt").string();
     std::ofstream(script) << "wait 0.5\nscreenshot " << output("lock.png") << "\ndump-tree "
