@@ -13,6 +13,7 @@
 #include "platform/foundation/SystemLog.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/settings/PSListController.h"
+#include "platform/ui/tables/UITableView.h"
 #include "platform/ui/views/UIDevice.h"
 #include "platform/ui/views/UISlider.h"
 #include "prefs/ColorPaneLayout.h"
@@ -108,6 +109,22 @@ TEST_F(ColorPaneTest, OnlyADeviceThatAnswersWithThePadIdiomIsLaidOutAsATablet) {
     device.configure(version, UIUserInterfaceIdiomPad, /*answersIdiom=*/false);
     EXPECT_EQ(ColorPaneLayout::forCurrentDevice().wheelOffset, 149) << "a phone's";
     device.configure(version, UIUserInterfaceIdiomPad);
+}
+
+TEST_F(ColorPaneTest, AFingerDraggedUpAndDownTheWheelPicksAndOnlyOneOutsideItScrollsThePane) {
+    // Straight after the pane opens: the first finger meets the rows laid out.
+    runSettings(std::string(kOpenNoteColour) + "drag 100 540 100 420\n");
+    const auto pane = topPane();
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->table()->contentOffset().y, 0) << "the wheel kept the finger";
+    const auto cell = std::dynamic_pointer_cast<ColorWheelCell>(
+        pane->cachedCellForSpecifierID("plakkoColorPicker"));
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->_colorPicker->selection(),
+              cell->_colorPicker->convertPoint_fromView({100, 420}, nullptr));
+
+    more("drag 160 380 160 80\nwait 0.5\n");
+    EXPECT_GT(pane->table()->contentOffset().y, 0) << "above the wheel the pane scrolls";
 }
 
 TEST_F(ColorPaneTest, SavingAnUntouchedWheelStoresOpaqueWhiteUnderThePanesOwnKeysOnly) {
