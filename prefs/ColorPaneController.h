@@ -7,6 +7,9 @@
 // colour saved so far and a button row whose action saves the wheel's colour as four
 // single-precision components under the pane's keys, then makes the rows again (so the preview
 // shows it). The two colour panes differ in their list, wheel row and keys.
+//
+// Ownership: as every pane, it owns its rows and their cells; it reads the wheel through the
+// wheel row's cell and keeps no reference of its own.
 class ColorPaneController : public PSListController {
     RUNTIME_CLASS(ColorPaneController)
 
