@@ -113,7 +113,7 @@ TEST_F(ColorPaneTest, OnlyADeviceThatAnswersWithThePadIdiomIsLaidOutAsATablet) {
 
 TEST_F(ColorPaneTest, AFingerDraggedUpAndDownTheWheelPicksAndOnlyOneOutsideItScrollsThePane) {
     // Straight after the pane opens: the first finger meets the rows laid out.
-    runSettings(std::string(kOpenNoteColour) + "drag 100 540 100 420\n");
+    runSettings(std::string(kOpenNoteColour) + "drag 100 540 100 440\n");
     const auto pane = topPane();
     ASSERT_NE(pane, nullptr);
     EXPECT_EQ(pane->table()->contentOffset().y, 0) << "the wheel kept the finger";
@@ -121,7 +121,7 @@ TEST_F(ColorPaneTest, AFingerDraggedUpAndDownTheWheelPicksAndOnlyOneOutsideItScr
         pane->cachedCellForSpecifierID("plakkoColorPicker"));
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->_colorPicker->selection(),
-              cell->_colorPicker->convertPoint_fromView({100, 420}, nullptr));
+              cell->_colorPicker->convertPoint_fromView({100, 440}, nullptr));
 
     more("drag 160 380 160 80\nwait 0.5\n");
     EXPECT_GT(pane->table()->contentOffset().y, 0) << "above the wheel the pane scrolls";
