@@ -1,8 +1,23 @@
 #include "sim/DeviceFingers.h"
 
 #include "platform/springboard/SpringBoard.h"
+#include "platform/ui/views/UIApplication.h"
+#include "platform/ui/views/UIWindow.h"
+
+namespace {
+
+// On the device, layout is done by the end of each turn of the run loop, before a finger can
+// land; here it waits for the next frame, which a headless script may not draw before it touches.
+// A finger meets the views where a frame would show them.
+void layOutWindows() {
+    for (const auto& window : UIApplication::sharedApplication().windows())
+        window->layer()->layoutIfNeeded();
+}
+
+}  // namespace
 
 void DeviceFingers::fingerDown(CGPoint point, int finger) {
+    layOutWindows();
     waking_.erase(finger);
     if (SpringBoard::shared().userActivity()) {
         dispatcher_.fingerDown(point, finger);  // which lets go of the finger first if still down
@@ -14,6 +29,7 @@ void DeviceFingers::fingerDown(CGPoint point, int finger) {
 
 void DeviceFingers::fingerMoved(CGPoint point, int finger) {
     if (waking_.contains(finger)) return;
+    layOutWindows();
     SpringBoard::shared().userActivity();
     dispatcher_.fingerMoved(point, finger);
 }

@@ -7,7 +7,8 @@ struct SimulatorOptions;
 void launchSettingsApp(const SimulatorOptions& options);
 
 // The Settings app's built-in tour: the root list, the Plakko pane (at its top and scrolled down),
-// the hide-effect choices, the password pane and General → About. It only looks.
+// the hide-effect choices, the password pane, the note colour pane with a finger on its wheel (it
+// doesn't save) and General → About. It only looks.
 inline constexpr char kSettingsTourScript[] = R"(# The Settings app, on virtual time.
 wait 0.5
 screenshot 00-settings.png
@@ -24,9 +25,20 @@ wait 0.6
 screenshot 03-password.png
 back
 wait 0.6
+tap-row "Choose Note Colour"
+wait 0.6
+drag 160 380 160 80
+wait 0.5
+touch-down 150 230
+touch-move 90 260
+wait 0.4
+screenshot 04-note-colour.png
+touch-up
+back
+wait 0.6
 tap-row "Follow on Twitter"
 wait 0.5
-screenshot 04-plakko-bottom.png
+screenshot 05-plakko-bottom.png
 dump-tree view-tree.json
 back
 wait 0.6
@@ -34,5 +46,5 @@ tap-row General
 wait 0.6
 tap-row About
 wait 0.6
-screenshot 05-about.png
+screenshot 06-about.png
 )";

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/foundation/Clock.h"
@@ -48,34 +49,70 @@ int stepsArgument(const std::string& text) {
     return static_cast<int>(steps);
 }
 
+struct Movement {
+    double seconds;
+    int steps;
+};
+
+// The optional SECONDS and STEPS of a movement, from argument `first` on.
+Movement movementArguments(const Arguments& arguments, size_t first) {
+    return {arguments.size() > first ? secondsArgument(arguments[first]) : kDefaultDragDuration,
+            arguments.size() > first + 1 ? stepsArgument(arguments[first + 1]) : kDefaultDragSteps};
+}
+
 // Lets virtual time pass while the finger rests, so that timers (a long press) fire on the way.
 void hold(double seconds) {
     NSRunLoop::mainRunLoop().runUntilDate(NSDate::now() + seconds);
 }
 
-// One finger for every script command; each command lifts it before it returns.
+// One finger for every script command. A gesture command lifts it before it returns; touch-down
+// leaves it down until touch-up, so that a script can look at the screen mid-gesture.
 class ScriptFinger {
 public:
     void press(CGPoint point, double seconds) {
-        fingers_.fingerDown(point);
+        down(point);
         hold(seconds);
-        fingers_.fingerUp(point);
+        up();
     }
 
     void drag(CGPoint from, CGPoint to, double seconds, int steps) {
-        fingers_.fingerDown(from);
+        down(from);
+        moveTo(to, seconds, steps);
+        up();
+    }
+
+    // A finger still down from touch-down is let go first.
+    void down(CGPoint point) {
+        fingers_.fingerDown(point);
+        at_ = point;
+    }
+
+    void moveTo(CGPoint to, double seconds, int steps) {
+        const CGPoint from = requireDown("touch-move");
         const double start = NSDate::now();
         for (int step = 1; step <= steps; ++step) {
             const double progress = static_cast<double>(step) / steps;
             NSRunLoop::mainRunLoop().runUntilDate(start + seconds * progress);
-            fingers_.fingerMoved(
-                {from.x + (to.x - from.x) * progress, from.y + (to.y - from.y) * progress});
+            at_ = {from.x + (to.x - from.x) * progress, from.y + (to.y - from.y) * progress};
+            fingers_.fingerMoved(*at_);
         }
-        fingers_.fingerUp(to);
+    }
+
+    void up() {
+        fingers_.fingerUp(requireDown("touch-up"));
+        at_.reset();
     }
 
 private:
+    CGPoint requireDown(const char* command) const {
+        if (!at_)
+            throw ScriptError(std::string(command) + ": no finger is down (touch-down first)");
+        return *at_;
+    }
+
     DeviceFingers fingers_;
+    // Where the finger is while it is down.
+    std::optional<CGPoint> at_;
 };
 
 }  // namespace
@@ -111,13 +148,25 @@ void addTouchCommands(ScriptCommandTable& commands) {
                           [finger](const Arguments& arguments) -> Action {
                               const CGPoint from = pointArgument(arguments, 0);
                               const CGPoint to = pointArgument(arguments, 2);
-                              const double seconds = arguments.size() > 4
-                                                         ? secondsArgument(arguments[4])
-                                                         : kDefaultDragDuration;
-                              const int steps = arguments.size() > 5 ? stepsArgument(arguments[5])
-                                                                     : kDefaultDragSteps;
+                              const auto [seconds, steps] = movementArguments(arguments, 4);
                               return [finger, from, to, seconds, steps](ScriptContext&) {
                                   finger->drag(from, to, seconds, steps);
                               };
                           }});
+    commands.add("touch-down",
+                 {"touch-down X Y", 2, 2, [finger](const Arguments& arguments) -> Action {
+                      const CGPoint point = pointArgument(arguments, 0);
+                      return [finger, point](ScriptContext&) { finger->down(point); };
+                  }});
+    commands.add("touch-move", {"touch-move X Y [SECONDS [STEPS]]", 2, 4,
+                                [finger](const Arguments& arguments) -> Action {
+                                    const CGPoint to = pointArgument(arguments, 0);
+                                    const auto [seconds, steps] = movementArguments(arguments, 2);
+                                    return [finger, to, seconds, steps](ScriptContext&) {
+                                        finger->moveTo(to, seconds, steps);
+                                    };
+                                }});
+    commands.add("touch-up", {"touch-up", 0, 0, [finger](const Arguments&) -> Action {
+                                  return [finger](ScriptContext&) { finger->up(); };
+                              }});
 }

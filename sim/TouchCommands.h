@@ -8,4 +8,7 @@ class ScriptCommandTable;
 // tap-press X Y SECONDS: a tap, then a press held for SECONDS, as a long press after a tap wants.
 // drag X1 Y1 X2 Y2 [SECONDS [STEPS]]: down at the start, STEPS equal moves over SECONDS (0.3 and
 // 10 unless given), up at the end.
+// touch-down X Y: down, and left down for the next commands (a screenshot mid-gesture).
+// touch-move X Y [SECONDS [STEPS]]: the finger that is down moves to (X, Y) as a drag's does.
+// touch-up: lifts it where it is.
 void addTouchCommands(ScriptCommandTable& commands);

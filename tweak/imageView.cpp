@@ -3,6 +3,7 @@
 #include <cmath>
 #include <mutex>
 
+#include "common/DeviceKind.h"
 #include "common/SettingsKeys.h"
 #include "common/SettingsStore.h"
 #include "common/SystemVersion.h"
@@ -202,8 +203,7 @@ void imageView::addToView_withFrame_withHideButton(const std::shared_ptr<UIView>
 
     // 10: the shadow, on the screens where the note stands out.
     const bool tallPhone = !before7 && H == 568;
-    const bool pad = UIDevice::currentDevice().respondsToSelector("userInterfaceIdiom") &&
-                     UIDevice::currentDevice().userInterfaceIdiom() == UIUserInterfaceIdiomPad;
+    const bool pad = isTabletDevice(UIDevice::currentDevice());
     if (tallPhone || pad) {
         CALayer& layer = *note->layer();
         layer.setShadowOffset({-3, 3});

@@ -106,13 +106,6 @@ TEST_F(SettingsBadInputTest, BadItemsAreLoggedAndSkippedOrShownPlain) {
     EXPECT_EQ(log.messages().size(), before + 2);
 }
 
-TEST_F(SettingsBadInputTest, TheColourPanesThatAreNotBuiltYetOpenANotAvailablePane) {
-    runSettings("tap-row Plakko\nwait 0.6\ntap-row \"Choose Note Colour\"\nwait 0.6\ndump-tree " +
-                output("colour.json") + "\nback\nwait 0.6\n");
-    EXPECT_NE(rowWithText(tree("colour.json"), "Not Available"), nullptr);
-    EXPECT_EQ(topPane()->title(), "Plakko") << "and back again";
-}
-
 TEST_F(SettingsBadInputTest, ABundleWithoutAnExecutableOrWithABrokenOneSaysSoWhenTapped) {
     writeEntry("NoExecutable");
     writeEntry("BrokenExecutable");

@@ -110,11 +110,22 @@ TEST_F(FingerInputTest, ScriptsTapPressAndDragTheViewsUnderTheirPoints) {
     EXPECT_EQ(rotations, 1);
 }
 
+TEST_F(FingerInputTest, AFingerLeftDownByTouchDownMovesAndLiftsOnlyWhenTheScriptSays) {
+    runLines("touch-down 120 220\ntouch-move 180 170\nwait 0.5\n");
+    EXPECT_NEAR(note_->center().x, 175 + 60, 1e-9) << "dragged while the finger is down";
+    EXPECT_EQ(target_->states("dragView:").back(), UIGestureRecognizerStateChanged);
+    runLines("touch-move 180 200 0.1 2\ntouch-up\n");
+    EXPECT_NEAR(note_->center().y, 275 - 20, 1e-9);
+    EXPECT_EQ(target_->states("dragView:").back(), UIGestureRecognizerStateEnded);
+}
+
 TEST_F(FingerInputTest, ScriptsRefuseGesturesThatMakeNoSense) {
     const std::pair<std::string, std::string> cases[] = {
         {"press 10 10 -1", "test:1: a finger's gesture takes 0 to 60 seconds, not -1"},
         {"drag 0 0 10 10 0.3 2.5",
          "test:1: a drag takes a whole number of 1 to 10000 steps, not 2.5"},
+        {"touch-up", "test:1: touch-up: no finger is down (touch-down first)"},
+        {"touch-move 10 10", "test:1: touch-move: no finger is down (touch-down first)"},
         {"rotate sideways",
          "test:1: \"sideways\" is no orientation: portrait, upside-down, "
          "landscape-left or landscape-right"},
