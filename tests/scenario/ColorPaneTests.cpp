@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "common/SettingsKeys.h"
 #include "platform/foundation/NSRunLoop.h"
@@ -67,6 +68,16 @@ protected:
         return values;
     }
 
+    // A script line dragging a finger between two points of a wheel, given in its own
+    // coordinates, so the test holds wherever the pane's rows put the wheel.
+    static std::string dragAcross(const ColorPickerView& wheel, CGPoint from, CGPoint to) {
+        const CGPoint start = wheel.convertPoint_toView(from, nullptr);
+        const CGPoint end = wheel.convertPoint_toView(to, nullptr);
+        std::ostringstream line;
+        line << "drag " << start.x << ' ' << start.y << ' ' << end.x << ' ' << end.y << '\n';
+        return line.str();
+    }
+
     std::vector<float> noteColour() {
         return stored({Settings::Key::redPlakko, Settings::Key::greenPlakko,
                        Settings::Key::bluePlakko, Settings::Key::alphaFPlakko});
@@ -111,20 +122,22 @@ TEST_F(ColorPaneTest, OnlyADeviceThatAnswersWithThePadIdiomIsLaidOutAsATablet) {
     device.configure(version, UIUserInterfaceIdiomPad);
 }
 
-TEST_F(ColorPaneTest, AFingerDraggedUpAndDownTheWheelPicksAndOnlyOneOutsideItScrollsThePane) {
-    // Straight after the pane opens: the first finger meets the rows laid out.
-    runSettings(std::string(kOpenNoteColour) + "drag 100 540 100 440\n");
+TEST_F(ColorPaneTest, AFingerAboveTheWheelScrollsThePaneAndOneDraggedUpTheWheelPicks) {
+    runSettings(std::string(kOpenNoteColour) + "drag 160 380 160 80\nwait 0.5\n");
     const auto pane = topPane();
     ASSERT_NE(pane, nullptr);
-    EXPECT_EQ(pane->table()->contentOffset().y, 0) << "the wheel kept the finger";
+    const CGFloat scrolled = pane->table()->contentOffset().y;
+    EXPECT_GT(scrolled, 0) << "above the wheel the pane scrolls";
     const auto cell = std::dynamic_pointer_cast<ColorWheelCell>(
         pane->cachedCellForSpecifierID("plakkoColorPicker"));
     ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->_colorPicker->selection(),
-              cell->_colorPicker->convertPoint_fromView({100, 440}, nullptr));
-
-    more("drag 160 380 160 80\nwait 0.5\n");
-    EXPECT_GT(pane->table()->contentOffset().y, 0) << "above the wheel the pane scrolls";
+    const ColorPickerView& wheel = *cell->_colorPicker;
+    // Up from the wheel's lower part (still on screen) towards its top.
+    const CGFloat lowest = wheel.convertPoint_fromView({0, 550}, nullptr).y;
+    const CGPoint from{100, std::min<CGFloat>(lowest, 280)}, to{100, 40};
+    more(dragAcross(wheel, from, to));
+    EXPECT_EQ(pane->table()->contentOffset().y, scrolled) << "the wheel kept the finger";
+    EXPECT_EQ(wheel.selection(), to);
 }
 
 TEST_F(ColorPaneTest, SavingAnUntouchedWheelStoresOpaqueWhiteUnderThePanesOwnKeysOnly) {
@@ -190,8 +203,10 @@ TEST_F(ColorPaneTest, AColourPickedAndSavedHereTintsTheNoteAtTheNextLockInSpring
     writePreferences({{Settings::Key::color, PlistValue::boolean(true)}});
     // The pane scrolled to its end by a finger above the wheel, then across the wheel to its
     // right edge, half way down: red.
-    runSettings(std::string(kOpenNoteColour) + "drag 160 380 160 80\nwait 0.5\n" +
-                "drag 200 323 300 323\n" + kSave);
+    runSettings(std::string(kOpenNoteColour) + "drag 160 380 160 80\nwait 0.5\n");
+    const auto cell = wheelCell("plakkoColorPicker");
+    ASSERT_NE(cell, nullptr);
+    more(dragAcross(*cell->_colorPicker, {200, 150}, {299, 150}) + kSave);
     const std::vector<float> red = noteColour();
     ASSERT_EQ(red[0], 1);
     ASSERT_LT(red[1] + red[2], 0.1);
