@@ -88,12 +88,7 @@ void PSEditableTableCell::layoutSubviews() {
     if (!textField_) return;
     const CGRect content = contentView()->bounds();
     const CGFloat inset = TableLook::current().contentInset;
-    CGFloat left = inset;
-    if (!textLabel()->text().empty()) {
-        const CGSize label = textLabel()->sizeThatFits(content.size);
-        textLabel()->setFrame(CGRectMake(inset, 0, label.width, content.size.height));
-        left += label.width + kGap;
-    }
+    const CGFloat left = layoutLabelBeforeControl(kGap);
     textField_->setFrame(CGRectMake(
         left, 0, std::max<CGFloat>(content.size.width - inset - left, 0), content.size.height));
 }

@@ -116,12 +116,7 @@ void PSSegmentTableCell::layoutSubviews() {
     if (!control_) return;
     const CGRect content = contentView()->bounds();
     const CGFloat inset = TableLook::current().contentInset;
-    CGFloat left = inset;
-    if (!textLabel()->text().empty()) {
-        const CGSize label = textLabel()->sizeThatFits(content.size);
-        textLabel()->setFrame(CGRectMake(inset, 0, label.width, content.size.height));
-        left += label.width + kGap;
-    }
+    const CGFloat left = layoutLabelBeforeControl(kGap);
     const CGFloat height = control_->sizeThatFits(content.size).height;
     control_->setFrame(CGRectMake(left, (content.size.height - height) / 2,
                                   std::max<CGFloat>(content.size.width - inset - left, 0), height));

@@ -81,12 +81,8 @@ void PSSliderTableCell::layoutSubviews() {
     if (!control_) return;
     const CGRect content = contentView()->bounds();
     const CGFloat inset = TableLook::current().contentInset;
-    CGFloat left = inset, right = content.size.width - inset;
-    if (!textLabel()->text().empty()) {
-        const CGSize label = textLabel()->sizeThatFits(content.size);
-        textLabel()->setFrame(CGRectMake(inset, 0, label.width, content.size.height));
-        left += label.width + kGap;
-    }
+    const CGFloat left = layoutLabelBeforeControl(kGap);
+    CGFloat right = content.size.width - inset;
     if (valueLabel_) {
         valueLabel_->setFrame(CGRectMake(right - kValueWidth, 0, kValueWidth, content.size.height));
         right -= kValueWidth + kGap;

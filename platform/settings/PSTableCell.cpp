@@ -82,6 +82,15 @@ void PSTableCell::setValue(const std::optional<PlistValue>& value) {
     setNeedsLayout();
 }
 
+CGFloat PSTableCell::layoutLabelBeforeControl(CGFloat gap) {
+    const CGRect content = contentView()->bounds();
+    const CGFloat inset = TableLook::current().contentInset;
+    if (textLabel()->text().empty()) return inset;
+    const CGSize label = textLabel()->sizeThatFits(content.size);
+    textLabel()->setFrame(CGRectMake(inset, 0, label.width, content.size.height));
+    return inset + label.width + gap;
+}
+
 void PSTableCell::setCellEnabled(bool enabled) {
     enabled_ = enabled;
     contentView()->setAlpha(enabled ? 1 : kDisabledAlpha);

@@ -50,6 +50,9 @@ class PSTableCell : public UITableViewCell {
 protected:
     // Hands a value the user chose to the pane, which stores it.
     void valueChangedByUser(const PlistValue& value);
+    // Places the label at the content's left, as wide as its text, and answers where a control
+    // beside it starts: `gap` after the label, or at the inset when the row has no label.
+    CGFloat layoutLabelBeforeControl(CGFloat gap);
 
 private:
     std::shared_ptr<PSSpecifier> specifier_;

@@ -1,10 +1,8 @@
 // The colour panes of the Settings app: their layout on phones and tablets, the save button
 // writing the wheel's colour under the pane's own four keys, the preview of the saved colour, a
 // list without a wheel row, and a colour chosen here tinting the note at the next lock.
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -212,13 +210,8 @@ TEST_F(ColorPaneTest, AColourPickedAndSavedHereTintsTheNoteAtTheNextLockInSpring
     ASSERT_LT(red[1] + red[2], 0.1);
     ASSERT_EQ(red[3], 1);
 
-    const std::string script = (root_.path() / "springboard.txt").string();
-    std::ofstream(script) << "wait 0.5\nscreenshot " << output("lock.png") << "\ndump-tree "
-                          << output("lock.json") << "\n";
-    const std::string command = std::string("'") + PLAKKO_SIM + "' --root '" +
-                                root_.path().string() + "' --script '" + script + "' 2>/dev/null";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(runSpringBoard("wait 0.5\nscreenshot " + output("lock.png") + "\ndump-tree " +
+                               output("lock.json") + "\n"));
     const json dump = tree("lock.json");
     const json* note = NoteInTree::note(dump);
     ASSERT_NE(note, nullptr);

@@ -1,6 +1,10 @@
 #include "tests/scenario/SettingsScenario.h"
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <sstream>
 
@@ -64,6 +68,16 @@ const nlohmann::json* lastMatching(const nlohmann::json& view,
 
 void SettingsScenario::runSettings(const std::string& script, DeviceProfileName device) {
     runScript(script, device, "settings");
+}
+
+bool SettingsScenario::runSpringBoard(const std::string& script) {
+    const std::filesystem::path file = root_.path() / "springboard.txt";
+    std::ofstream(file) << script;
+    const std::string command = std::string("'") + PLAKKO_SIM + "' --root '" +
+                                root_.path().string() + "' --script '" + file.string() +
+                                "' 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 void SettingsScenario::more(const std::string& script) {

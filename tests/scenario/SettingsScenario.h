@@ -21,6 +21,9 @@ protected:
     void more(const std::string& script);
     // Lets virtual time pass.
     static void wait(double seconds);
+    // Runs SpringBoard with the tweak, as a process of its own over this device root, on
+    // `script`; true when it ends well.
+    bool runSpringBoard(const std::string& script);
 
     // The pane on top of the navigation stack.
     static std::shared_ptr<PSListController> topPane();

@@ -1,10 +1,6 @@
 // The root pane's value rows write their keys, each with the kind the tweak reads; a memory
 // warning unloads the root pane; a change made in the Settings app reaches the note at the next
 // lock in SpringBoard's own process.
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <fstream>
 
 #include "common/SettingsKeys.h"
 #include "platform/foundation/NSRunLoop.h"
@@ -147,12 +143,7 @@ TEST_F(SettingsValueRowTest, ASettingChangedHereReachesTheNoteAtTheNextLockInSpr
     toggle(Settings::Key::sizeiPhone);
     NSRunLoop::mainRunLoop().runOneTurn();
 
-    const std::string script = (root_.path() / "springboard.txt").string();
-    std::ofstream(script) << "wait 0.5\ndump-tree " << output("lock.json") << "\n";
-    const std::string command = std::string("'") + PLAKKO_SIM + "' --root '" +
-                                root_.path().string() + "' --script '" + script + "' 2>/dev/null";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(runSpringBoard("wait 0.5\ndump-tree " + output("lock.json") + "\n"));
     const json dump = tree("lock.json");
     const json* note = NoteInTree::note(dump);
     ASSERT_NE(note, nullptr);

@@ -365,5 +365,5 @@ void CGContext::composite(pixman_image_t* source, pixman_image_t* mask, const In
 
 CGImageRef CGContext::makeImage() const {
     return detail::snapshotImage(destination_.get(), width(), height(),
-                                 !PIXMAN_FORMAT_A(layout_.format));
+                                 PIXMAN_FORMAT_A(layout_.format) == 0);
 }

@@ -70,7 +70,7 @@ void drawCollapse(Surface& target, const TransitionFrame& frame, CGPoint point) 
     CGRect extent = CGRectNull;
     for (int i = 0; i < kRows; ++i) {
         const double y0 = origin.y + size.height * i / kRows;
-        const CGRect band{origin.x, y0, size.width, size.height / kRows};
+        const CGRect band{{origin.x, y0}, {size.width, size.height / kRows}};
         const CGRect source =
             sideways ? CGRect{{band.origin.y, band.origin.x}, {band.size.height, band.size.width}}
                      : band;
