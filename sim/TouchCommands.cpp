@@ -148,9 +148,9 @@ void addTouchCommands(ScriptCommandTable& commands) {
                           [finger](const Arguments& arguments) -> Action {
                               const CGPoint from = pointArgument(arguments, 0);
                               const CGPoint to = pointArgument(arguments, 2);
-                              const auto [seconds, steps] = movementArguments(arguments, 4);
-                              return [finger, from, to, seconds, steps](ScriptContext&) {
-                                  finger->drag(from, to, seconds, steps);
+                              const Movement movement = movementArguments(arguments, 4);
+                              return [finger, from, to, movement](ScriptContext&) {
+                                  finger->drag(from, to, movement.seconds, movement.steps);
                               };
                           }});
     commands.add("touch-down",
@@ -161,9 +161,9 @@ void addTouchCommands(ScriptCommandTable& commands) {
     commands.add("touch-move", {"touch-move X Y [SECONDS [STEPS]]", 2, 4,
                                 [finger](const Arguments& arguments) -> Action {
                                     const CGPoint to = pointArgument(arguments, 0);
-                                    const auto [seconds, steps] = movementArguments(arguments, 2);
-                                    return [finger, to, seconds, steps](ScriptContext&) {
-                                        finger->moveTo(to, seconds, steps);
+                                    const Movement movement = movementArguments(arguments, 2);
+                                    return [finger, to, movement](ScriptContext&) {
+                                        finger->moveTo(to, movement.seconds, movement.steps);
                                     };
                                 }});
     commands.add("touch-up", {"touch-up", 0, 0, [finger](const Arguments&) -> Action {

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr Argb kBlack{255, 0, 0, 0};
-constexpr Argb kWhite{255, 255, 255, 255};
 constexpr Argb kClear{0, 0, 0, 0};
 
 class SliderTest : public PickerTest {
