@@ -162,7 +162,12 @@ Ending runInteractive(const SimulatorOptions& options, std::ostream& out) {
     const auto scene = startScene(options);
     const auto record = recorder(options);
     window->record(record);
-    window->run();
+    try {
+        window->run();
+    } catch (...) {
+        if (record) record->finish();  // a signal too leaves a record that ends with the screen
+        throw;
+    }
     if (record && !window->respringRequested()) record->finish();
     return {window->respringRequested(), std::nullopt};
 }

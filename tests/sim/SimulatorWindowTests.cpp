@@ -173,12 +173,32 @@ void zoomThePhoneWindow() {
     }
     EXPECT_EQ(picked,
               (std::vector<WindowZoom>{WindowZoom::Pixel, WindowZoom::Fit, WindowZoom::Point}));
-    const std::vector<CGPoint> touches = recordedTouches(record);
-    ASSERT_EQ(touches.size(), 3u);
-    for (const CGPoint& touch : touches) {
-        EXPECT_NEAR(touch.x, 100, 0.25);
-        EXPECT_NEAR(touch.y, 200, 0.25);
+
+    // The person makes the window 800 by 700: the screen, 394 pixels wide, sits between bars.
+    SDL_Window* shownWindow = SDL_GetWindowFromID(1);
+    ASSERT_NE(shownWindow, nullptr);
+    EXPECT_STREQ(SDL_GetWindowTitle(shownWindow), "zoom");
+    SDL_SetWindowSize(shownWindow, 800, 700);
+    for (int frame = 0; frame < 200 && window.contentsForTesting()->width() != 800; ++frame) {
+        SDL_Delay(5);  // for the X server's answer
+        ASSERT_TRUE(window.runFrame());
     }
+    ASSERT_TRUE(window.runFrame());
+    const CGImageRef resized = window.contentsForTesting();
+    ASSERT_EQ(resized->width(), 800u);
+    EXPECT_EQ(Rgb::of(resized->pixelAt(201, 350)).r, 0) << "a bar";
+    EXPECT_TRUE(Rgb::of(resized->pixelAt(205, 350)).isBackdrop());
+    pushClick(400, 350);
+    ASSERT_TRUE(window.runFrame());
+
+    const std::vector<CGPoint> touches = recordedTouches(record);
+    ASSERT_EQ(touches.size(), 4u);
+    for (size_t zoom = 0; zoom < 3; ++zoom) {
+        EXPECT_NEAR(touches[zoom].x, 100, 0.25);
+        EXPECT_NEAR(touches[zoom].y, 200, 0.25);
+    }
+    EXPECT_NEAR(touches[3].x, 160, 0.5);
+    EXPECT_NEAR(touches[3].y, 284, 0.5);
 }
 
 // Ends the child process with the outcome of its checks, their failures on standard error for
@@ -213,7 +233,7 @@ TEST(SimulatorWindowTest, TheWindowShowsTheScreenAtAReadableSize) {
         testing::ExitedWithCode(0), "");
 }
 
-TEST(SimulatorWindowTest, EachZoomShowsTheScreenAndClicksTouchWhatTheyPointAt) {
+TEST(SimulatorWindowTest, EachZoomAndAResizeShowTheScreenAndClicksTouchWhatTheyPointAt) {
     XvfbDisplay display("1600x1280x24");
     if (!display.problem().empty()) GTEST_SKIP() << display.problem();
     EXPECT_EXIT(
