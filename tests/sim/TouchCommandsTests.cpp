@@ -127,29 +127,6 @@ TEST_F(FingerInputTest, AFingerLeftDownByTouchDownMovesAndLiftsOnlyWhenTheScript
     EXPECT_EQ(target_->count("handleTap:"), 0) << "no tap from a cancelled finger";
 }
 
-// Two window pixels a point, and a window wider than the screen: the mouse touches the point it
-// is over.
-TEST_F(FingerInputTest, TheMouseTouchesThePointItIsOverInAnyZoom) {
-    WindowInput input;
-    const ScreenPlacement pixelZoom({320, 568}, 640, 1136);
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 240, 440), pixelZoom);
-    for (int step = 1; step <= 4; ++step) {
-        advance(0.02);
-        input.handleEvent(mouseMotion(SDL_BUTTON_LMASK, 240 + 20 * step, 440), pixelZoom);
-    }
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 321, 440), pixelZoom);
-    EXPECT_EQ(note_->center(), CGPointMake(175 + 40.5, 275));
-
-    // Resized to 1000 by 568 pixels: the screen is centred between black bars 340 pixels wide.
-    const ScreenPlacement widened({320, 568}, 1000, 568);
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 380, 40), widened);
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 380, 40), widened);
-    EXPECT_EQ(target_->count("handleTap:"), 1);
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 40, 40), widened);
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 40, 40), widened);
-    EXPECT_EQ(target_->count("handleTap:"), 1) << "a bar is off the screen";
-}
-
 TEST_F(FingerInputTest, ScriptsRefuseGesturesThatMakeNoSense) {
     const std::pair<std::string, std::string> cases[] = {
         {"press 10 10 -1", "test:1: a finger's gesture takes 0 to 60 seconds, not -1"},
