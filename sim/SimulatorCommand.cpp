@@ -150,7 +150,7 @@ std::shared_ptr<ScriptRecorder> recorder(const SimulatorOptions& options) {
 Ending runInteractive(const SimulatorOptions& options, std::ostream& out) {
     DeviceScreen screen;
     std::unique_ptr<SimulatorWindow> window;
-    WindowSettings settings{
+    SimulatorWindow::Settings settings{
         options.windowTitle(), windowZoom(options),
         [device = options.device.name](WindowZoom zoom) { rememberZoom(device, zoom); }};
     try {

@@ -87,7 +87,7 @@ void SimulatorWindow::SDLDeleter::operator()(SDL_Texture* texture) const {
     SDL_DestroyTexture(texture);
 }
 
-SimulatorWindow::SimulatorWindow(DeviceScreen& screen, WindowSettings settings)
+SimulatorWindow::SimulatorWindow(DeviceScreen& screen, Settings settings)
     : screen_(screen), settings_(std::move(settings)), zoom_(settings_.zoom) {
     const WindowSize size = windowSizeFor(zoom_, nullptr);
     window_.reset(SDL_CreateWindow(settings_.title.c_str(), SDL_WINDOWPOS_CENTERED,

@@ -17,14 +17,6 @@ struct SDL_Texture;
 struct SDL_Window;
 union SDL_Event;
 
-// How a simulator window opens.
-struct WindowSettings {
-    std::string title;
-    WindowZoom zoom = WindowZoom::Point;
-    // Told each zoom the person picks with Ctrl+1, Ctrl+2 or Ctrl+3.
-    std::function<void(WindowZoom)> zoomPicked;
-};
-
 // The device's screen in a desktop window, in real time at 60 frames a second. Each frame takes
 // the window's events, runs one turn of the main run loop and, when the screen changed, shows it.
 // The zoom sets the window's size (Ctrl+1 point, Ctrl+2 pixel, Ctrl+3 fit); the person may resize
@@ -32,8 +24,16 @@ struct WindowSettings {
 // the window owns SDL (initialised with its video) while it is open.
 class SimulatorWindow {
 public:
+    // How the window opens.
+    struct Settings {
+        std::string title;
+        WindowZoom zoom = WindowZoom::Point;
+        // Told each zoom the person picks with Ctrl+1, Ctrl+2 or Ctrl+3.
+        std::function<void(WindowZoom)> zoomPicked;
+    };
+
     // Throws std::runtime_error with SDL's reason when no window can be opened.
-    SimulatorWindow(DeviceScreen& screen, WindowSettings settings);
+    SimulatorWindow(DeviceScreen& screen, Settings settings);
     ~SimulatorWindow();
     SimulatorWindow(const SimulatorWindow&) = delete;
     SimulatorWindow& operator=(const SimulatorWindow&) = delete;
@@ -73,7 +73,7 @@ private:
     void drawScreen();
 
     DeviceScreen& screen_;
-    WindowSettings settings_;
+    Settings settings_;
     VideoSubsystem video_;
     WindowZoom zoom_;
     std::unique_ptr<SDL_Window, SDLDeleter> window_;
