@@ -1,12 +1,16 @@
 // A person's run in the window, recorded with --record, replayed headless: the replay ends with
-// the same note, saved the same, as the run it was recorded from.
+// the same note, saved the same, as the run it was recorded from; a respring included.
 #include <SDL.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 #include "common/SettingsKeys.h"
 #include "sim/SimulatorCommand.h"
@@ -19,10 +23,12 @@ namespace {
 using namespace WindowPerson;
 
 constexpr char kTyped[] = "say \"hi\" \\ there";
+// Where the restarted process goes on with the record.
+constexpr char kRestarted[] = "# SpringBoard started again\n";
 
 // In the note's text (a fresh device's note): text with quotes and a backslash, a new line and
 // more; the keyboard button; the note dragged up by its lower part; the device turned and turned
-// back; locked; then Escape.
+// back; locked; then a respring.
 void useTheNote(const std::filesystem::path& preferenceFile) {
     // The first boot's defaults are written once SpringBoard has loaded the note.
     if (!waitFor([&] { return std::filesystem::exists(preferenceFile); }, std::chrono::seconds(60)))
@@ -46,7 +52,18 @@ void useTheNote(const std::filesystem::path& preferenceFile) {
     pushKey(SDLK_LEFT, KMOD_LCTRL);
     pushKey(SDLK_l, KMOD_LCTRL);
     letTheWindowCatchUp();
-    pushKey(SDLK_ESCAPE);
+    pushKey(SDLK_r, KMOD_LCTRL);
+}
+
+// A respring in this child process starts plakko-sim itself in its place, as the program does.
+[[noreturn]] void restartAsTheSimulator(const std::vector<std::string>& arguments) {
+    std::vector<std::string> command{"plakko-sim"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& argument : command) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    execv(PLAKKO_SIM, argv.data());
+    std::_Exit(127);
 }
 
 std::string contents(const std::filesystem::path& file) {
@@ -62,15 +79,25 @@ TEST_F(RecordReplayTest, AWindowRunReplayedHeadlessEndsWithTheSameNote) {
     XvfbDisplay display;
     if (!display.problem().empty()) GTEST_SKIP() << display.problem();
     const std::filesystem::path record = root_.path() / "bug.txt";
-    const auto runWindow = [&] {
+    // The window, and after the respring the restarted one, which ends by SIGTERM once it has
+    // started the record's second part.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
         XvfbDisplay::limitWindowRun();
         std::thread(useTheNote, root_ / Settings::kFile).detach();
         std::istringstream in;
         std::ostringstream out, err;
         std::_Exit(runSimulator({"--root", root_.path().string(), "--record", record.string()}, in,
-                                out, err));
-    };
-    EXPECT_EXIT(runWindow(), testing::ExitedWithCode(0), "");
+                                out, err, restartAsTheSimulator));
+    }
+    EXPECT_TRUE(waitFor([&] { return contents(record).find(kRestarted) != std::string::npos; },
+                        std::chrono::seconds(60)));
+    kill(child, SIGTERM);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
     const PlistDictionary recorded = preferences();
     ASSERT_EQ(recorded.at(Settings::Key::text).asString()
                   ? *recorded.at(Settings::Key::text).asString()
@@ -82,6 +109,7 @@ TEST_F(RecordReplayTest, AWindowRunReplayedHeadlessEndsWithTheSameNote) {
     EXPECT_NE(script.find("\ntype \"# 2\"\n"), std::string::npos);
     EXPECT_NE(script.find("\nrotate landscape-right\n"), std::string::npos);
     EXPECT_NE(script.find("\nlock\n"), std::string::npos);
+    EXPECT_NE(script.find("\nrespring\n" + std::string(kRestarted)), std::string::npos);
     EXPECT_TRUE(script.ends_with("\nscreenshot \"bug-end.png\"\n")) << script;
 
     // The same device afresh, as whoever reads the bug report has it.
