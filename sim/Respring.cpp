@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr const char* kOptionsOfTheFirstStart[] = {"--script", "--resume", "--convergance"};
+constexpr const char* kOptionsOfTheFirstStart[] = {"--script", "--resume", "--convergance",
+                                                   "--zoom"};
 constexpr char kResumeFilePrefix[] = "plakko-sim-resume-";
 // Far beyond any script; a larger file is not one of ours.
 constexpr off_t kLargestResumeFile = 256 * 1024 * 1024;
@@ -147,8 +148,11 @@ std::vector<std::string> restartArguments(const std::vector<std::string>& argume
         if (arguments[i] == "--headless") {
             restart.push_back(arguments[i]);
         } else if (i + 1 < arguments.size()) {
-            if (!isOptionOfTheFirstStart(arguments[i]))
+            if (arguments[i] == "--record") {
+                restart.insert(restart.end(), {"--record-more", arguments[i + 1]});
+            } else if (!isOptionOfTheFirstStart(arguments[i])) {
                 restart.insert(restart.end(), {arguments[i], arguments[i + 1]});
+            }
             ++i;
         }
     }

@@ -28,7 +28,8 @@ std::filesystem::path writeResumeFile(const ResumePoint& point);
 ResumePoint takeResumeFile(const std::filesystem::path& file);
 
 // The command line of the restarted simulator: `arguments` without the ones that did their work
-// at the first start (the script, which the resume file carries on, an earlier resume file, and
-// the Convergance install) and with `--resume resumeFile` when there is one.
+// at the first start (the script, which the resume file carries on, an earlier resume file, the
+// Convergance install and the zoom, remembered by then), a record going on rather than starting
+// afresh, and with `--resume resumeFile` when there is one.
 std::vector<std::string> restartArguments(const std::vector<std::string>& arguments,
                                           const std::optional<std::filesystem::path>& resumeFile);

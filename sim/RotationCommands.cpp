@@ -32,3 +32,10 @@ void addRotationCommands(ScriptCommandTable& commands) {
     commands.add("rotate",
                  {"rotate portrait|upside-down|landscape-left|landscape-right", 1, 1, rotate});
 }
+
+std::string_view orientationScriptName(UIDeviceOrientation orientation) {
+    for (const auto& [name, each] : kOrientations) {
+        if (each == orientation) return name;
+    }
+    return kOrientations[0].first;
+}

@@ -20,3 +20,22 @@ std::string restOfLine(const std::vector<std::string>& arguments) {
     for (const std::string& word : arguments) line += (line.empty() ? "" : " ") + word;
     return line;
 }
+
+std::string quotedArgument(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '\n') {
+            quoted += "\\n";
+        } else {
+            if (c == '\\' || c == '"') quoted += '\\';
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string numberText(double value) {
+    char digits[32];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    return std::string(digits, end);
+}

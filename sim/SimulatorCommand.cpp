@@ -10,11 +10,13 @@
 #include "platform/springboard/SpringBoard.h"
 #include "sim/DeviceRootLayout.h"
 #include "sim/DeviceScreen.h"
+#include "sim/RememberedZoom.h"
 #include "sim/Respring.h"
 #include "sim/SampleScene.h"
 #include "sim/ScriptCommands.h"
 #include "sim/ScriptContext.h"
 #include "sim/ScriptError.h"
+#include "sim/ScriptRecorder.h"
 #include "sim/ScriptRunner.h"
 #include "sim/SettingsScene.h"
 #include "sim/SimulatorOptions.h"
@@ -118,19 +120,55 @@ Ending afterHeadless(std::optional<ResumePoint> resume) {
     return {resume.has_value(), std::move(resume)};
 }
 
+// No window can open, for `reason`: the tour runs headless instead, unless the window was to be
+// recorded.
+Ending withoutDisplay(const SimulatorOptions& options, const std::string& reason,
+                      std::ostream& out) {
+    const std::string why = "no display available (" + reason + ")";
+    if (options.record) throw std::runtime_error("nothing to record: " + why);
+    return afterHeadless(runTour(options, why, out));
+}
+
+// The zoom the window opens in: --zoom's, which is remembered, or the one remembered for the
+// device, or one pixel per point.
+WindowZoom windowZoom(const SimulatorOptions& options) {
+    if (options.zoom) {
+        rememberZoom(options.device.name, *options.zoom);
+        return *options.zoom;
+    }
+    return rememberedZoom(options.device.name).value_or(WindowZoom::Point);
+}
+
+std::shared_ptr<ScriptRecorder> recorder(const SimulatorOptions& options) {
+    if (!options.record) return nullptr;
+    return std::make_shared<ScriptRecorder>(
+        *options.record,
+        options.recordAppends ? ScriptRecorder::Start::Appending : ScriptRecorder::Start::Fresh,
+        options.replayCommand());
+}
+
 Ending runInteractive(const SimulatorOptions& options, std::ostream& out) {
     DeviceScreen screen;
     std::unique_ptr<SimulatorWindow> window;
+    SimulatorWindow::Settings settings{
+        options.windowTitle(), windowZoom(options),
+        [device = options.device.name](WindowZoom zoom) { rememberZoom(device, zoom); }};
     try {
-        window = std::make_unique<SimulatorWindow>(
-            screen, "Plakko — " + options.device.displayName + ", iOS " + options.systemVersion);
+        window = std::make_unique<SimulatorWindow>(screen, std::move(settings));
     } catch (const std::runtime_error& error) {
-        return afterHeadless(
-            runTour(options, std::string("no display available (") + error.what() + ")", out));
+        return withoutDisplay(options, error.what(), out);
     }
     Clock::setCurrent(std::make_shared<RealClock>());
     const auto scene = startScene(options);
-    window->run();
+    const auto record = recorder(options);
+    window->record(record);
+    try {
+        window->run();
+    } catch (...) {
+        if (record) record->finish();  // a signal too leaves a record that ends with the screen
+        throw;
+    }
+    if (record && !window->respringRequested()) record->finish();
     return {window->respringRequested(), std::nullopt};
 }
 
@@ -141,9 +179,7 @@ Ending run(const SimulatorOptions& options, std::istream& in, std::ostream& out)
         return afterHeadless(runHeadless(options, scriptToRun(options), in, {}));
     }
     if (options.headless) return afterHeadless(runTour(options, "no script given", out));
-    if (auto missing = missingDisplay()) {
-        return afterHeadless(runTour(options, "no display available (" + *missing + ")", out));
-    }
+    if (auto missing = missingDisplay()) return withoutDisplay(options, *missing, out);
     return runInteractive(options, out);
 }
 

@@ -28,7 +28,8 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
         }
         if (option != "--device" && option != "--ios" && option != "--root" &&
             option != "--script" && option != "--scene" && option != "--convergance" &&
-            option != "--resume") {
+            option != "--resume" && option != "--zoom" && option != "--record" &&
+            option != "--record-more") {
             throw std::invalid_argument("unknown option \"" + option + "\"");
         }
         if (i + 1 == arguments.size()) throw std::invalid_argument(option + " needs a value");
@@ -61,6 +62,15 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
             if (value != "on" && value != "off")
                 throw std::invalid_argument("--convergance takes on or off, not \"" + value + "\"");
             options.convergance = value == "on";
+        } else if (option == "--zoom") {
+            options.zoom = windowZoomNamed(value);
+            if (!options.zoom)
+                throw std::invalid_argument("--zoom takes point, pixel or fit, not \"" + value +
+                                            "\"");
+        } else if (option == "--record" || option == "--record-more") {
+            if (value.empty()) throw std::invalid_argument(option + " needs a file");
+            options.record = value;
+            options.recordAppends = option == "--record-more";
         } else if (option == "--resume") {
             options.resume = value;
             options.headless = true;
@@ -69,6 +79,8 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
             options.headless = true;
         }
     }
+    if (options.record && options.headless)
+        throw std::invalid_argument("--record records a window: not with --headless or --script");
     return options;
 }
 
@@ -77,5 +89,20 @@ std::string SimulatorOptions::usage() {
            "] [--ios VERSION] [--root DIR]\n"
            "                  [--scene springboard|sample|settings] [--headless] [--script "
            "FILE|-]\n"
-           "                  [--convergance on|off]\n";
+           "                  [--convergance on|off] [--zoom point|pixel|fit] [--record FILE]\n";
+}
+
+std::string SimulatorOptions::windowTitle() const {
+    const char* app = scene == Scene::Settings ? "Settings"
+                      : scene == Scene::Sample ? "sample scene"
+                                               : "SpringBoard";
+    return device.displayName + " — iOS " + systemVersion + " — " + app;
+}
+
+std::string SimulatorOptions::replayCommand() const {
+    std::string command = "plakko-sim --device " + device.name + " --ios " + systemVersion;
+    if (scene == Scene::Settings) command += " --scene settings";
+    if (scene == Scene::Sample) command += " --scene sample";
+    if (convergance) command += std::string(" --convergance ") + (*convergance ? "on" : "off");
+    return command + " --script FILE";
 }

@@ -6,15 +6,19 @@
 #include <vector>
 
 #include "sim/DeviceProfile.h"
+#include "sim/WindowZoom.h"
 
 // How plakko-sim runs the simulated device, from its command line:
 //   [--device NAME] [--ios VERSION] [--root DIR] [--scene springboard|sample] [--headless]
-//   [--script FILE|-] [--convergance on|off]
+//   [--script FILE|-] [--convergance on|off] [--zoom point|pixel|fit] [--record FILE]
 // A script implies headless; "-" reads it from standard input. The scene is what the device
 // runs: SpringBoard with the installed tweaks (the default), a sample scene of views, or the
 // Settings app with the installed settings bundles (what the settings command runs).
 // --convergance installs or removes the other lock-screen tweak before SpringBoard starts.
-// --resume FILE is how a respring goes on with a headless script in the restarted process.
+// --zoom is the window's (remembered per device model when not given); --record writes what
+// the person does in the window as a script (a window run only). --resume FILE and
+// --record-more FILE are how a respring goes on with a headless script or a record in the
+// restarted process.
 struct SimulatorOptions {
     enum class Scene { SpringBoard, Sample, Settings };
 
@@ -29,8 +33,18 @@ struct SimulatorOptions {
     std::optional<std::string> script;
     std::optional<bool> convergance;
     std::optional<std::filesystem::path> resume;
+    std::optional<WindowZoom> zoom;
+    std::optional<std::filesystem::path> record;
+    // The record goes on from the process before a respring.
+    bool recordAppends = false;
 
     // Throws std::invalid_argument with a one-line reason.
     static SimulatorOptions parse(const std::vector<std::string>& arguments);
     static std::string usage();
+
+    // "iPhone 5 — iOS 7.0.4 — SpringBoard": the device, the system and the app in front.
+    std::string windowTitle() const;
+    // The plakko-sim command line that runs a script on the same device and scene as these
+    // options, the script being FILE.
+    std::string replayCommand() const;
 };

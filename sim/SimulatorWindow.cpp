@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/foundation/NSRunLoop.h"
+#include "platform/foundation/SystemLog.h"
 #include "platform/ui/views/UIScreen.h"
 #include "sim/DeviceScreen.h"
 #include "sim/WindowTyping.h"
@@ -17,8 +18,34 @@
 namespace {
 
 constexpr int kFramesPerSecond = 60;
-// Leaves room for a title bar and a desktop's panels on a 1080-line display.
-constexpr CGFloat kTallestWindow = 900;
+// What a desktop's title bar and window borders take around the window, in pixels.
+constexpr CGFloat kDecorationWidth = 16;
+constexpr CGFloat kDecorationHeight = 48;
+
+CGSize screenPoints() {
+    return UIScreen::mainScreen().bounds().size;
+}
+
+struct WindowSize {
+    int width, height;
+};
+
+// The window's size for `zoom` on the display that shows `window` (the first display before the
+// window exists).
+WindowSize windowSizeFor(WindowZoom zoom, SDL_Window* window) {
+    SDL_Rect usable{0, 0, 1280, 1024};
+    const int display = window != nullptr ? std::max(0, SDL_GetWindowDisplayIndex(window)) : 0;
+    SDL_GetDisplayUsableBounds(display, &usable);
+    const CGSize room{usable.w - kDecorationWidth, usable.h - kDecorationHeight};
+    const CGSize points = screenPoints();
+    const ZoomFactor factor = zoomFactor(zoom, points, UIScreen::mainScreen().scale(), room);
+    if (!factor.asAsked) {
+        NSLog("the " + std::string(windowZoomName(zoom)) +
+              " zoom is too large for the display; the window fits the screen to it instead");
+    }
+    return {static_cast<int>(std::lround(points.width * factor.windowPixelsPerPoint)),
+            static_cast<int>(std::lround(points.height * factor.windowPixelsPerPoint))};
+}
 
 [[noreturn]] void failWithSDLError(const std::string& what) {
     throw std::runtime_error(what + ": " + SDL_GetError());
@@ -60,26 +87,23 @@ void SimulatorWindow::SDLDeleter::operator()(SDL_Texture* texture) const {
     SDL_DestroyTexture(texture);
 }
 
-SimulatorWindow::SimulatorWindow(DeviceScreen& screen, const std::string& title) : screen_(screen) {
-    const CGSize points = UIScreen::mainScreen().bounds().size;
-    const CGFloat zoom = std::min<CGFloat>(1, kTallestWindow / points.height);
-    const int width = static_cast<int>(std::lround(points.width * zoom));
-    const int height = static_cast<int>(std::lround(points.height * zoom));
-    window_.reset(SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                   width, height, SDL_WINDOW_RESIZABLE));
+SimulatorWindow::SimulatorWindow(DeviceScreen& screen, Settings settings)
+    : screen_(screen), settings_(std::move(settings)), zoom_(settings_.zoom) {
+    const WindowSize size = windowSizeFor(zoom_, nullptr);
+    window_.reset(SDL_CreateWindow(settings_.title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                   SDL_WINDOWPOS_CENTERED, size.width, size.height,
+                                   SDL_WINDOW_RESIZABLE));
     if (!window_) failWithSDLError("SDL can't open a window");
     renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
     if (!renderer_) failWithSDLError("SDL can't draw in its window");
-    // Points as the renderer's units: the screen keeps its proportions in any window size, and
-    // mouse positions arrive in screen points.
-    SDL_RenderSetLogicalSize(renderer_.get(), static_cast<int>(points.width),
-                             static_cast<int>(points.height));
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    placement_.emplace(screenPoints(), size.width, size.height);
     const Compositor& compositor = screen_.compositor();
     texture_.reset(SDL_CreateTexture(
         renderer_.get(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
         static_cast<int>(compositor.pixelWidth()), static_cast<int>(compositor.pixelHeight())));
     if (!texture_) failWithSDLError("SDL can't make the screen's texture");
+    // The screen's pixels are seldom one to one with the window's: filtered, never dropped.
+    SDL_SetTextureScaleMode(texture_.get(), SDL_ScaleModeBest);
 }
 
 SimulatorWindow::~SimulatorWindow() = default;
@@ -122,13 +146,18 @@ bool SimulatorWindow::runFrame() {
 }
 
 bool SimulatorWindow::handleEvent(const SDL_Event& event) {
-    if (input_.handleEvent(event) || handleTypingEvent(event)) return true;
+    if (input_.handleEvent(event, *placement_) || handleTypingEvent(event, recorder_) ||
+        handleZoomKey(event)) {
+        return true;
+    }
     switch (event.type) {
         case SDL_QUIT:
             return false;
         case SDL_KEYDOWN:
             return event.key.keysym.sym != SDLK_ESCAPE;
         case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                placement_->setWindowSize(event.window.data1, event.window.data2);
             // Uncovered or resized: the window's old picture is gone.
             needsPresent_ = true;
             return true;
@@ -137,10 +166,38 @@ bool SimulatorWindow::handleEvent(const SDL_Event& event) {
     }
 }
 
+bool SimulatorWindow::handleZoomKey(const SDL_Event& event) {
+    if (event.type != SDL_KEYDOWN || !(event.key.keysym.mod & KMOD_CTRL)) return false;
+    const SDL_Keycode key = event.key.keysym.sym;
+    if (key != SDLK_1 && key != SDLK_2 && key != SDLK_3) return false;
+    if (event.key.repeat) return true;
+    const WindowZoom zoom = key == SDLK_1   ? WindowZoom::Point
+                            : key == SDLK_2 ? WindowZoom::Pixel
+                                            : WindowZoom::Fit;
+    setZoom(zoom);
+    if (settings_.zoomPicked) settings_.zoomPicked(zoom);
+    return true;
+}
+
+void SimulatorWindow::setZoom(WindowZoom zoom) {
+    zoom_ = zoom;
+    const WindowSize size = windowSizeFor(zoom, window_.get());
+    SDL_SetWindowSize(window_.get(), size.width, size.height);
+    placement_->setWindowSize(size.width, size.height);
+    needsPresent_ = true;
+}
+
+void SimulatorWindow::record(std::shared_ptr<ScriptRecorder> recorder) {
+    input_.record(recorder);
+    recorder_ = std::move(recorder);
+}
+
 void SimulatorWindow::drawScreen() {
     SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
     SDL_RenderClear(renderer_.get());
-    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
+    const ScreenPlacement::PixelRect& placed = placement_->screenRect();
+    const SDL_Rect target{placed.x, placed.y, placed.width, placed.height};
+    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &target);
 }
 
 CGImageRef SimulatorWindow::contentsForTesting() {

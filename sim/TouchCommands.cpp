@@ -98,8 +98,16 @@ public:
         }
     }
 
-    void up() {
-        fingers_.fingerUp(requireDown("touch-up"));
+    // Lifts the finger where it is, or at `point` (the window's finger may move as it lifts).
+    void up(std::optional<CGPoint> point = std::nullopt) {
+        const CGPoint at = requireDown("touch-up");
+        fingers_.fingerUp(point.value_or(at));
+        at_.reset();
+    }
+
+    void cancel() {
+        requireDown("touch-cancel");
+        fingers_.fingerCancelled();
         at_.reset();
     }
 
@@ -166,7 +174,15 @@ void addTouchCommands(ScriptCommandTable& commands) {
                                         finger->moveTo(to, movement.seconds, movement.steps);
                                     };
                                 }});
-    commands.add("touch-up", {"touch-up", 0, 0, [finger](const Arguments&) -> Action {
-                                  return [finger](ScriptContext&) { finger->up(); };
-                              }});
+    commands.add("touch-up",
+                 {"touch-up [X Y]", 0, 2, [finger](const Arguments& arguments) -> Action {
+                      if (arguments.size() == 1)
+                          throw ScriptError("touch-up takes no point or both X and Y");
+                      std::optional<CGPoint> point;
+                      if (!arguments.empty()) point = pointArgument(arguments, 0);
+                      return [finger, point](ScriptContext&) { finger->up(point); };
+                  }});
+    commands.add("touch-cancel", {"touch-cancel", 0, 0, [finger](const Arguments&) -> Action {
+                                      return [finger](ScriptContext&) { finger->cancel(); };
+                                  }});
 }

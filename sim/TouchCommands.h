@@ -10,5 +10,7 @@ class ScriptCommandTable;
 // 10 unless given), up at the end.
 // touch-down X Y: down, and left down for the next commands (a screenshot mid-gesture).
 // touch-move X Y [SECONDS [STEPS]]: the finger that is down moves to (X, Y) as a drag's does.
-// touch-up: lifts it where it is.
+// touch-up [X Y]: lifts it where it is, or at (X, Y).
+// touch-cancel: the finger that is down is taken away without lifting (no tap), as when the
+// window loses focus.
 void addTouchCommands(ScriptCommandTable& commands);

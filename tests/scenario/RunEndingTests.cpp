@@ -18,6 +18,7 @@
 #include "common/SettingsKeys.h"
 #include "sim/SimulatorCommand.h"
 #include "tests/scenario/LockScreenScenario.h"
+#include "tests/scenario/WindowPerson.h"
 #include "tests/sim/XvfbDisplay.h"
 
 namespace {
@@ -28,16 +29,7 @@ constexpr char kTypeAndDismiss[] = "tap 100 200\ntype important text\ntap 17 117
 constexpr char kHide[] = "tap 20 548\n";
 constexpr char kDrag[] = "drag 150 380 160 300\n";
 
-using Clock = std::chrono::steady_clock;
-
-bool waitFor(const std::function<bool()>& condition, std::chrono::seconds limit) {
-    const auto end = Clock::now() + limit;
-    while (!condition()) {
-        if (Clock::now() > end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
+using namespace WindowPerson;
 
 class RunEndingTest : public LockScreenScenario {
 protected:
@@ -119,29 +111,6 @@ TEST_F(RunEndingTest, ASignalWhileTheScriptWaitsForInputKeepsTheEdit) {
     EXPECT_EQ(savedText(), "important text");
 }
 
-void pushMouse(Uint32 type, int x, int y) {
-    SDL_Event event{};
-    event.type = type;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.x = x;
-    event.button.y = y;
-    SDL_PushEvent(&event);
-}
-
-// Until the window has taken every event pushed so far, and a few frames more for its turns.
-void letTheWindowCatchUp() {
-    while (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
-}
-
-void pushTap(int x, int y) {
-    pushMouse(SDL_MOUSEBUTTONDOWN, x, y);
-    letTheWindowCatchUp();
-    pushMouse(SDL_MOUSEBUTTONUP, x, y);
-    letTheWindowCatchUp();
-}
-
 // The window's person types into the note, taps its keyboard button and quits at once, in the
 // same frame, with Escape or by closing the window.
 void editAndQuit(const std::filesystem::path& preferenceFile, const SDL_Event& quit) {
@@ -150,10 +119,7 @@ void editAndQuit(const std::filesystem::path& preferenceFile, const SDL_Event& q
         std::_Exit(3);
     letTheWindowCatchUp();
     pushTap(100, 200);
-    SDL_Event text{};
-    text.type = SDL_TEXTINPUT;
-    SDL_strlcpy(text.text.text, "important text", sizeof(text.text.text));
-    SDL_PushEvent(&text);
+    pushText("important text");
     letTheWindowCatchUp();
     pushMouse(SDL_MOUSEBUTTONDOWN, 17, 117);
     letTheWindowCatchUp();

@@ -16,7 +16,7 @@ struct Result {
 };
 
 class DefaultsCommandTest : public testing::Test {
-  protected:
+protected:
     Result run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--root", root_.path().string()});
         std::ostringstream out, err;

@@ -188,6 +188,9 @@ TEST_F(HeadlessScriptTest, BadOptionsAreRefusedClearly) {
              {"--root", ""},
              {"--fly"},
              {"headless"},
+             {"--zoom", "huge"},
+             {"--record", "bug.txt", "--headless"},
+             {"--script", "x.txt", "--record", "bug.txt"},
          }) {
         const Result result = run(options);
         EXPECT_EQ(result.status, 2) << options[0];

@@ -15,6 +15,7 @@
 #include "sim/ScriptCommands.h"
 #include "sim/ScriptContext.h"
 #include "sim/ScriptError.h"
+#include "sim/ScriptRecorder.h"
 #include "sim/ScriptRunner.h"
 #include "sim/WindowTyping.h"
 #include "tests/support/TemporaryDeviceRoot.h"
@@ -123,14 +124,28 @@ TEST_F(TextScriptTest, TypingWithNothingBeingEditedStopsTheScriptAtThatLine) {
     EXPECT_EQ(note_->text(), "");
 }
 
+// What the keyboard typed is recorded, and the record types it again.
 TEST_F(TextScriptTest, TheWindowsKeyboardTypesReturnsAndDeletes) {
+    const auto recorder =
+        std::make_shared<ScriptRecorder>(file("typing.txt"), ScriptRecorder::Start::Fresh, "");
     note_->becomeFirstResponder();
-    EXPECT_TRUE(handleTypingEvent(textInput("né")));
-    EXPECT_TRUE(handleTypingEvent(keyDown(SDLK_RETURN)));
-    EXPECT_TRUE(handleTypingEvent(textInput("x")));
-    EXPECT_TRUE(handleTypingEvent(keyDown(SDLK_BACKSPACE)));
-    EXPECT_FALSE(handleTypingEvent(keyDown(SDLK_RETURN, KMOD_LCTRL)))
+    EXPECT_TRUE(handleTypingEvent(textInput("né \"q\" \\"), recorder));
+    EXPECT_TRUE(handleTypingEvent(keyDown(SDLK_RETURN), recorder));
+    EXPECT_TRUE(handleTypingEvent(textInput("x"), recorder));
+    EXPECT_TRUE(handleTypingEvent(keyDown(SDLK_BACKSPACE), recorder));
+    EXPECT_FALSE(handleTypingEvent(keyDown(SDLK_RETURN, KMOD_LCTRL), recorder))
         << "Ctrl and Alt combinations are the window's own";
-    EXPECT_FALSE(handleTypingEvent(keyDown(SDLK_ESCAPE)));
-    EXPECT_EQ(note_->text(), "né\n");
+    EXPECT_FALSE(handleTypingEvent(keyDown(SDLK_ESCAPE), recorder));
+    const std::string typed = "né \"q\" \\\n";
+    EXPECT_EQ(note_->text(), typed);
+
+    note_->resignFirstResponder();
+    EXPECT_TRUE(handleTypingEvent(textInput("lost"), recorder)) << "nothing edited: not recorded";
+    note_->setText("");
+    note_->becomeFirstResponder();
+    std::ifstream record(file("typing.txt"));
+    std::ostringstream lines;
+    lines << record.rdbuf();
+    runLines(lines.str());
+    EXPECT_EQ(note_->text(), typed);
 }

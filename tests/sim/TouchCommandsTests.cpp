@@ -9,6 +9,7 @@
 #include "platform/ui/touches/UITapGestureRecognizer.h"
 #include "sim/DeviceRotation.h"
 #include "sim/DeviceScreen.h"
+#include "sim/ScreenPlacement.h"
 #include "sim/ScriptCommands.h"
 #include "sim/ScriptContext.h"
 #include "sim/ScriptError.h"
@@ -117,6 +118,13 @@ TEST_F(FingerInputTest, AFingerLeftDownByTouchDownMovesAndLiftsOnlyWhenTheScript
     runLines("touch-move 180 200 0.1 2\ntouch-up\n");
     EXPECT_NEAR(note_->center().y, 275 - 20, 1e-9);
     EXPECT_EQ(target_->states("dragView:").back(), UIGestureRecognizerStateEnded);
+
+    // As the window's finger may: lifted a little way on, or taken away with the focus.
+    runLines("touch-down 240 270\ntouch-up 250 272\n");
+    EXPECT_EQ(note_->calls.back(), "ended");
+    EXPECT_EQ(note_->lastTouch->locationInView(nullptr), CGPointMake(250, 272));
+    runLines("touch-down 40 40\ntouch-cancel\n");
+    EXPECT_EQ(target_->count("handleTap:"), 0) << "no tap from a cancelled finger";
 }
 
 TEST_F(FingerInputTest, ScriptsRefuseGesturesThatMakeNoSense) {
@@ -126,6 +134,8 @@ TEST_F(FingerInputTest, ScriptsRefuseGesturesThatMakeNoSense) {
          "test:1: a drag takes a whole number of 1 to 10000 steps, not 2.5"},
         {"touch-up", "test:1: touch-up: no finger is down (touch-down first)"},
         {"touch-move 10 10", "test:1: touch-move: no finger is down (touch-down first)"},
+        {"touch-cancel", "test:1: touch-cancel: no finger is down (touch-down first)"},
+        {"touch-up 10", "test:1: touch-up takes no point or both X and Y"},
         {"rotate sideways",
          "test:1: \"sideways\" is no orientation: portrait, upside-down, "
          "landscape-left or landscape-right"},
@@ -142,36 +152,40 @@ TEST_F(FingerInputTest, ScriptsRefuseGesturesThatMakeNoSense) {
 
 TEST_F(FingerInputTest, TheWindowsMouseIsAFingerAndCtrlArrowsTurnTheDevice) {
     WindowInput input;
-    EXPECT_TRUE(input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 120, 220)));
+    // One window pixel per point, as in the point zoom.
+    const auto handleEvent = [&](const SDL_Event& event) {
+        return input.handleEvent(event, ScreenPlacement({320, 568}, 320, 568));
+    };
+    EXPECT_TRUE(handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 120, 220)));
     for (int step = 1; step <= 4; ++step) {
         advance(0.02);
-        input.handleEvent(mouseMotion(SDL_BUTTON_LMASK, 120 + 10 * step, 220));
+        handleEvent(mouseMotion(SDL_BUTTON_LMASK, 120 + 10 * step, 220));
     }
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 160, 220));
+    handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 160, 220));
     EXPECT_EQ(note_->center(), CGPointMake(175 + 40, 275)) << "the whole 40 points, as the finger";
 
-    input.handleEvent(mouseMotion(0, 120, 300));  // no button down: no finger
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 40, 40));
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 40, 40));
+    handleEvent(mouseMotion(0, 120, 300));  // no button down: no finger
+    handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 40, 40));
+    handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 40, 40));
     EXPECT_EQ(note_->center(), CGPointMake(215, 275));
     EXPECT_EQ(target_->count("handleTap:"), 0);
 
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 40, 40));
+    handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 40, 40));
     SDL_Event focusLost{};
     focusLost.type = SDL_WINDOWEVENT;
     focusLost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
-    EXPECT_FALSE(input.handleEvent(focusLost)) << "the window redraws too";
-    input.handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 40, 40));
+    EXPECT_FALSE(handleEvent(focusLost)) << "the window redraws too";
+    handleEvent(mouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 40, 40));
     EXPECT_EQ(target_->count("handleTap:"), 0) << "the finger was let go with the focus";
 
-    EXPECT_FALSE(input.handleEvent(keyDown(SDLK_RIGHT, KMOD_NONE))) << "left for text editing";
-    EXPECT_TRUE(input.handleEvent(keyDown(SDLK_RIGHT, KMOD_LCTRL)));
+    EXPECT_FALSE(handleEvent(keyDown(SDLK_RIGHT, KMOD_NONE))) << "left for text editing";
+    EXPECT_TRUE(handleEvent(keyDown(SDLK_RIGHT, KMOD_LCTRL)));
     EXPECT_EQ(UIDevice::currentDevice().orientation(), UIDeviceOrientationLandscapeRight);
-    EXPECT_TRUE(input.handleEvent(keyDown(SDLK_RIGHT, KMOD_RCTRL, 1)));
+    EXPECT_TRUE(handleEvent(keyDown(SDLK_RIGHT, KMOD_RCTRL, 1)));
     EXPECT_EQ(UIDevice::currentDevice().orientation(), UIDeviceOrientationLandscapeRight)
         << "a held key turns once";
-    input.handleEvent(keyDown(SDLK_LEFT, KMOD_LCTRL));
-    input.handleEvent(keyDown(SDLK_LEFT, KMOD_LCTRL));
+    handleEvent(keyDown(SDLK_LEFT, KMOD_LCTRL));
+    handleEvent(keyDown(SDLK_LEFT, KMOD_LCTRL));
     EXPECT_EQ(UIDevice::currentDevice().orientation(), UIDeviceOrientationLandscapeLeft);
     EXPECT_EQ(UIApplication::sharedApplication().statusBarOrientation(),
               UIInterfaceOrientationLandscapeRight);

@@ -6,6 +6,7 @@
 
 #include "platform/springboard/SpringBoard.h"
 #include "sim/DeviceRootLayout.h"
+#include "sim/ScreenPlacement.h"
 #include "sim/SimulatorCommand.h"
 #include "sim/WindowInput.h"
 #include "tests/sim/LeftoverWindows.h"
@@ -32,20 +33,24 @@ TEST(WindowDeviceKeysTest, CtrlKeysLockUnlockRespringAndInstallConvergance) {
     ASSERT_TRUE(springBoard.isLocked());
 
     WindowInput input;
-    EXPECT_TRUE(input.handleEvent(ctrlKey(SDLK_u)));
+    const ScreenPlacement placement({320, 568}, 320, 568);
+    const auto handleEvent = [&](const SDL_Event& event) {
+        return input.handleEvent(event, placement);
+    };
+    EXPECT_TRUE(handleEvent(ctrlKey(SDLK_u)));
     EXPECT_FALSE(springBoard.isLocked());
-    EXPECT_TRUE(input.handleEvent(ctrlKey(SDLK_l)));
+    EXPECT_TRUE(handleEvent(ctrlKey(SDLK_l)));
     EXPECT_TRUE(springBoard.isLocked());
 
-    EXPECT_TRUE(input.handleEvent(ctrlKey(SDLK_k)));
+    EXPECT_TRUE(handleEvent(ctrlKey(SDLK_k)));
     EXPECT_TRUE(isConverganceInstalled());
-    EXPECT_TRUE(input.handleEvent(ctrlKey(SDLK_k)));
+    EXPECT_TRUE(handleEvent(ctrlKey(SDLK_k)));
     EXPECT_FALSE(isConverganceInstalled());
 
     EXPECT_FALSE(input.respringRequested());
-    EXPECT_TRUE(input.handleEvent(ctrlKey(SDLK_r)));
+    EXPECT_TRUE(handleEvent(ctrlKey(SDLK_r)));
     EXPECT_TRUE(input.respringRequested());
-    EXPECT_FALSE(input.handleEvent(ctrlKey(SDLK_x))) << "left for the window";
+    EXPECT_FALSE(handleEvent(ctrlKey(SDLK_x))) << "left for the window";
 }
 
 }  // namespace

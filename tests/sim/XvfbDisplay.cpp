@@ -53,7 +53,7 @@ void restoreVariable(const char* name, const std::optional<std::string>& value) 
 
 }  // namespace
 
-XvfbDisplay::XvfbDisplay() {
+XvfbDisplay::XvfbDisplay(const std::string& screen) {
     if (!onPath("Xvfb")) {
         problem_ = "Xvfb is not installed";
         return;
@@ -62,16 +62,15 @@ XvfbDisplay::XvfbDisplay() {
     // rarely pick the same free display before either server has claimed it.
     int display = 90 + static_cast<int>(::getpid() % 50);
     while (displayInUse(display) && display < 190) ++display;
-    start(display);
+    start(display, screen);
     if (!problem_.empty()) return;
     previousDisplay_ = exchangeVariable("DISPLAY", ":" + std::to_string(display));
     previousDriver_ = exchangeVariable("SDL_VIDEODRIVER", "x11");
 }
 
-void XvfbDisplay::start(int display) {
+void XvfbDisplay::start(int display, const std::string& screen) {
     const std::string name = ":" + std::to_string(display);
-    std::vector<std::string> words = {"Xvfb",         name,        "-screen", "0",
-                                      "1280x1024x24", "-nolisten", "tcp"};
+    std::vector<std::string> words = {"Xvfb", name, "-screen", "0", screen, "-nolisten", "tcp"};
     std::vector<char*> arguments;
     for (std::string& word : words) arguments.push_back(word.data());
     arguments.push_back(nullptr);

@@ -10,7 +10,8 @@
 // says why and the environment is left alone.
 class XvfbDisplay {
 public:
-    XvfbDisplay();
+    // `screen` is Xvfb's: width x height x depth.
+    explicit XvfbDisplay(const std::string& screen = "1280x1024x24");
     ~XvfbDisplay();
     XvfbDisplay(const XvfbDisplay&) = delete;
     XvfbDisplay& operator=(const XvfbDisplay&) = delete;
@@ -23,7 +24,7 @@ public:
     static void limitWindowRun();
 
 private:
-    void start(int display);
+    void start(int display, const std::string& screen);
 
     pid_t server_ = 0;
     std::string problem_;
