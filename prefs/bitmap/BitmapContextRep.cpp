@@ -40,3 +40,19 @@ CGImageRef BitmapContextRep::CGImage() {
     }
     return lastImage_;
 }
+
+CGImageRef BitmapContextRep::imageCovering(CGRect pixels, CGRect& covered) {
+    if (!needsUpdate_ || !context_) {
+        covered = CGRectMake(0, 0, static_cast<CGFloat>(width_), static_cast<CGFloat>(height_));
+        return CGImage();
+    }
+    covered = pixels;
+    // A context over the same bytes, starting at the rectangle's first pixel, rows a whole
+    // bitmap row apart: its image copies only the rectangle.
+    const auto x = static_cast<int64_t>(pixels.origin.x), y = static_cast<int64_t>(pixels.origin.y);
+    const CGContextRef rectangle = CGBitmapContextCreate(
+        bitmapData_ + (x + width_ * y) * 4, static_cast<size_t>(pixels.size.width),
+        static_cast<size_t>(pixels.size.height), 8, static_cast<size_t>(width_) * 4,
+        CGBitmapContextGetColorSpace(context_), CGBitmapContextGetBitmapInfo(context_));
+    return CGBitmapContextCreateImage(rectangle);
+}

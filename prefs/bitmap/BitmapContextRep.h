@@ -53,6 +53,11 @@ class BitmapContextRep : public NSObject, public BitmapContextRepProtocol {
         needsUpdate_ = true;
     }
     CGImageRef CGImage() override;
+    // An image that holds the bitmap's `pixels` (whole pixels, rows from the top edge, inside
+    // the bitmap), and in `covered` the part of the bitmap it shows: the snapshot while it is
+    // current, else a copy of just those pixels, for operations that are about to replace the
+    // bitmap and need not snapshot all of it. The snapshot stays as it was.
+    CGImageRef imageCovering(CGRect pixels, CGRect& covered);
 
 protected:
     template <class Rep>

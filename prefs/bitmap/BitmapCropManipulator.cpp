@@ -4,6 +4,7 @@
 
 #include "platform/graphics/GraphicsStateSaver.h"
 #include "platform/runtime/Runtime.h"
+#include "prefs/bitmap/BitmapContextRep.h"
 
 Class BitmapCropManipulator::classObject() {
     static const Class cls = defineClass<BitmapCropManipulator>(
@@ -28,14 +29,34 @@ Class BitmapCropManipulator::classObject() {
     return cls;
 }
 
-CGContextRef BitmapCropManipulator::croppedContext(CGRect frame) {
-    const CGImageRef image = CGImage();
+void BitmapCropManipulator::drawBitmapFrom(const CGContextRef& context, CGRect frame) {
     const CGSize extent = bitmapExtent();
-    return drawnContext(frame.size, [&](const CGContextRef& context) {
+    const auto rep = bitmapContext();
+    if (!rep || !(frame == CGRectIntegral(frame))) {
         CGContextDrawImage(
             context, CGRectMake(-frame.origin.x, -frame.origin.y, extent.width, extent.height),
-            image);
-    });
+            CGImage());
+        return;
+    }
+    // On whole pixels only the frame's own pixels matter: rows counted from the top edge.
+    const CGRect pixels = CGRectIntersection(
+        CGRectMake(frame.origin.x, extent.height - (frame.origin.y + frame.size.height),
+                   frame.size.width, frame.size.height),
+        CGRectMake(0, 0, extent.width, extent.height));
+    if (CGRectIsNull(pixels) || CGRectIsEmpty(pixels)) return;
+    CGRect covered;
+    const CGImageRef image = rep->imageCovering(pixels, covered);
+    CGContextDrawImage(
+        context,
+        CGRectMake(covered.origin.x - frame.origin.x,
+                   extent.height - (covered.origin.y + covered.size.height) - frame.origin.y,
+                   covered.size.width, covered.size.height),
+        image);
+}
+
+CGContextRef BitmapCropManipulator::croppedContext(CGRect frame) {
+    return drawnContext(frame.size,
+                        [&](const CGContextRef& context) { drawBitmapFrom(context, frame); });
 }
 
 void BitmapCropManipulator::cropFrame(CGRect frame) {
@@ -50,17 +71,13 @@ void BitmapCropManipulator::cropTopFrame(CGRect frame) {
 void BitmapCropManipulator::cropTopEllipse(CGRect frame) {
     const CGRect whole = CGRectMake(std::round(frame.origin.x), std::round(frame.origin.y),
                                     std::round(frame.size.width), std::round(frame.size.height));
-    const CGImageRef image = CGImage();
-    const CGSize extent = bitmapExtent();
+    const CGFloat bottom = bitmapExtent().height - (whole.origin.y + whole.size.height);
     setContext(drawnContext(whole.size, [&](const CGContextRef& context) {
         const GraphicsStateSaver saver(context);
         CGContextAddEllipseInRect(context, CGRectMake(0, 0, whole.size.width, whole.size.height));
         CGContextClip(context);
-        CGContextDrawImage(
-            context,
-            CGRectMake(-whole.origin.x, -(extent.height - (whole.origin.y + whole.size.height)),
-                       extent.width, extent.height),
-            image);
+        drawBitmapFrom(context,
+                       CGRectMake(whole.origin.x, bottom, whole.size.width, whole.size.height));
     }));
 }
 

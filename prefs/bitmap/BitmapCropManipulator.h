@@ -17,4 +17,7 @@ class BitmapCropManipulator : public BitmapContextManipulator {
 
 private:
     CGContextRef croppedContext(CGRect frame);
+    // Draws the bitmap into `context` with `frame`'s origin (drawing units, y from the bottom
+    // edge) at the context's origin.
+    void drawBitmapFrom(const CGContextRef& context, CGRect frame);
 };

@@ -80,6 +80,31 @@ TEST(CropManipulator, EllipseRoundsTheFrameAndClearsOutsideIt) {
     EXPECT_GT(memoryAt(rep, {0, 4})[0], 200);  // the ellipse reaches the left edge
 }
 
+// After a pixel change a crop copies only its own pixels out of the bitmap; from a fresh image
+// it draws from the image. Both give the same bytes, inside the bitmap and beyond its edges.
+TEST(CropManipulator, CropsAfterAPixelChangeMatchCropsOfTheImage) {
+    const std::shared_ptr<UIImage> image = quarters()->image();
+    const auto crops = {CGRectMake(1, 1, 2, 2), CGRectMake(3, 2, 3, 3), CGRectMake(-1, -1, 6, 6)};
+    for (const CGRect frame : crops) {
+        const auto changed = ImageBitmapRep::initWithImage(image);
+        changed->setPixel_atPoint(kRed, {3, 3});
+        const auto fresh = ImageBitmapRep::initWithImage(image);
+        fresh->cropTopEllipse(frame);
+        changed->cropTopEllipse(frame);
+        ASSERT_EQ(changed->bitmapSize(), fresh->bitmapSize());
+        const BMPoint size = fresh->bitmapSize();
+        for (int64_t y = 0; y < size.y; ++y) {
+            for (int64_t x = 0; x < size.x; ++x) {
+                const BMPoint source{x + static_cast<int64_t>(frame.origin.x),
+                                     y + static_cast<int64_t>(frame.origin.y)};
+                if (source.x == 3 && source.y == 3) continue;  // the changed pixel
+                EXPECT_EQ(memoryAt(changed, {x, y}), memoryAt(fresh, {x, y}))
+                    << x << "," << y << " of " << frame.origin.x << "," << frame.origin.y;
+            }
+        }
+    }
+}
+
 TEST(ScaleManipulator, FittingCentresTheWholeImageBetweenTransparentBands) {
     const auto rep = solidRep(200, 100, kGreen);
     rep->setSizeFittingFrame({100, 100});
