@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "common/SettingsKeys.h"
-#include "platform/foundation/NSRunLoop.h"
 #include "platform/foundation/SystemLog.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/settings/PSListController.h"
@@ -54,14 +53,11 @@ protected:
     // The stored values of the keys, as single-precision numbers; -1 for a key that is missing
     // or holds something else.
     std::vector<float> stored(std::initializer_list<const char*> keys) {
-        NSRunLoop::mainRunLoop().runOneTurn();
-        const PlistDictionary file = preferences();
         std::vector<float> values;
         for (const char* key : keys) {
-            auto it = file.find(key);
-            const bool isFloat = it != file.end() && it->second.asReal() != nullptr &&
-                                 it->second.asReal()->isFloat32;
-            values.push_back(isFloat ? it->second.floatValue() : -1.0f);
+            const PlistValue value = storedValue(key);
+            const bool isFloat = value.asReal() != nullptr && value.asReal()->isFloat32;
+            values.push_back(isFloat ? value.floatValue() : -1.0f);
         }
         return values;
     }
