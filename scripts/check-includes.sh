@@ -15,7 +15,8 @@ declare -A allowed=(
     # views, text, touches and the parts after them are UIKit: they use one another.
     [platform/ui]="platform/ui platform/graphics platform/foundation platform/runtime"
     [platform/notes]="platform/foundation platform/runtime"
-    [platform/springboard]="platform/ui platform/notes platform/graphics platform/foundation platform/runtime"
+    [platform/apps]=""
+    [platform/springboard]="platform/ui platform/apps platform/notes platform/graphics platform/foundation platform/runtime"
     [platform]="platform"
     [common]="platform"
     [tweak]="common platform"

@@ -4,6 +4,9 @@
 
 #include "platform/foundation/NSRunLoop.h"
 #include "platform/graphics/PNGCodec.h"
+#include "platform/springboard/SBAppSwitcher.h"
+#include "platform/springboard/SBApplication.h"
+#include "platform/springboard/SpringBoard.h"
 #include "platform/ui/views/UIApplication.h"
 #include "platform/ui/views/UIScreen.h"
 #include "sim/DeviceScreen.h"
@@ -29,11 +32,25 @@ void screenshot(const std::string& fileName, ScriptContext& context) {
     }
 }
 
+// The app in front's windows, under its process's name: "app": {"process": NAME, "windows": [...]}.
+void addFrontApplication(nlohmann::ordered_json& tree) {
+    SpringBoard& springBoard = SpringBoard::shared();
+    if (!springBoard.isBooted()) return;
+    try {
+        springBoard.appSwitcher().askFrontApplication([&](SBApplication& app) {
+            auto dump = nlohmann::ordered_json::parse(app.viewTreeDump());
+            tree["app"] = {{"process", app.name()}, {"windows", std::move(dump["windows"])}};
+        });
+    } catch (const std::exception& error) {
+        throw ScriptError(error.what());
+    }
+}
+
 void dumpTree(const std::string& fileName, ScriptContext& context) {
     finishTurn();
     context.screen.render();  // lays out what a frame would show, such as a table's rows
-    const auto tree =
-        viewTreeDump(UIScreen::mainScreen(), UIApplication::sharedApplication().windows());
+    auto tree = viewTreeDump(UIScreen::mainScreen(), UIApplication::sharedApplication().windows());
+    addFrontApplication(tree);
     const auto path = context.resolve(fileName);
     std::ofstream file(path);
     // Text that isn't UTF-8 (typed bytes) shows as U+FFFD rather than stopping the dump.

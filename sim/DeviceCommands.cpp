@@ -44,6 +44,8 @@ void addDeviceCommands(ScriptCommandTable& commands) {
                  {"lock", 0, 0, always([](ScriptContext&) { bootedSpringBoard().lock(); })});
     commands.add("unlock",
                  {"unlock", 0, 0, always([](ScriptContext&) { bootedSpringBoard().unlock(); })});
+    commands.add("home", {"home", 0, 0,
+                          always([](ScriptContext&) { bootedSpringBoard().pressHomeButton(); })});
     commands.add("respring", {"respring", 0, 0, always([](ScriptContext& context) {
                                   context.restartRequested = true;
                               })});

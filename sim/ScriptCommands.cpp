@@ -1,6 +1,7 @@
 #include "sim/ScriptCommands.h"
 
 #include "sim/AlertCommands.h"
+#include "sim/AppForwarding.h"
 #include "sim/CaptureCommands.h"
 #include "sim/ClockCommands.h"
 #include "sim/DeviceCommands.h"
@@ -19,5 +20,6 @@ ScriptCommandTable scriptCommands() {
     addAlertCommands(commands);
     addTextCommands(commands);
     addSettingsCommands(commands);
+    forwardToFrontApplication(commands);
     return commands;
 }

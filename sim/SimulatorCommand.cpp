@@ -7,12 +7,15 @@
 
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/NSRunLoop.h"
+#include "platform/springboard/SBAppSwitcher.h"
+#include "platform/springboard/SBApplication.h"
 #include "platform/springboard/SpringBoard.h"
 #include "sim/DeviceRootLayout.h"
 #include "sim/DeviceScreen.h"
 #include "sim/RememberedZoom.h"
 #include "sim/Respring.h"
 #include "sim/SampleScene.h"
+#include "sim/SceneStart.h"
 #include "sim/ScriptCommands.h"
 #include "sim/ScriptContext.h"
 #include "sim/ScriptError.h"
@@ -41,19 +44,6 @@ std::optional<std::string> missingDisplay() {
         return std::nullopt;
     }
     return "DISPLAY and WAYLAND_DISPLAY are not set";
-}
-
-// Starts what the device runs; the sample scene is on screen while the returned object lives.
-std::shared_ptr<SampleScene> startScene(const SimulatorOptions& options) {
-    if (options.scene == SimulatorOptions::Scene::Sample) return SampleScene::show();
-    if (options.scene == SimulatorOptions::Scene::Settings) {
-        launchSettingsApp(options);
-        return nullptr;
-    }
-    installDeliverables();
-    if (options.convergance) setConverganceInstalled(*options.convergance);
-    SpringBoard::shared().boot();
-    return nullptr;
 }
 
 // The device on virtual time, driven by `script` (from its text, or read from `in` as it runs);
@@ -139,6 +129,14 @@ WindowZoom windowZoom(const SimulatorOptions& options) {
     return rememberedZoom(options.device.name).value_or(WindowZoom::Point);
 }
 
+// The name of SpringBoard's app in front, or nothing.
+std::string frontApplicationName() {
+    SpringBoard& springBoard = SpringBoard::shared();
+    if (!springBoard.isBooted()) return {};
+    const auto app = springBoard.appSwitcher().frontApplication();
+    return app ? app->name() : std::string();
+}
+
 std::shared_ptr<ScriptRecorder> recorder(const SimulatorOptions& options) {
     if (!options.record) return nullptr;
     return std::make_shared<ScriptRecorder>(
@@ -151,7 +149,7 @@ Ending runInteractive(const SimulatorOptions& options, std::ostream& out) {
     DeviceScreen screen;
     std::unique_ptr<SimulatorWindow> window;
     SimulatorWindow::Settings settings{
-        options.windowTitle(), windowZoom(options),
+        [&options] { return options.windowTitle(frontApplicationName()); }, windowZoom(options),
         [device = options.device.name](WindowZoom zoom) { rememberZoom(device, zoom); }};
     try {
         window = std::make_unique<SimulatorWindow>(screen, std::move(settings));
@@ -184,8 +182,10 @@ Ending run(const SimulatorOptions& options, std::istream& in, std::ostream& out)
 }
 
 // The work of the run loop's last turn (preference writes land at its end) finishes before the
-// process goes, whichever way it goes.
+// process goes, whichever way it goes, and so does the apps'.
 void finishPendingWork(std::ostream& err) {
+    // The apps finish their own work as they end.
+    if (SpringBoard::shared().isBooted()) SpringBoard::shared().appSwitcher().endApplications();
     try {
         NSRunLoop::mainRunLoop().runOneTurn();
     } catch (const TerminationSignals::TerminationRequested&) {
@@ -212,10 +212,11 @@ void respring(const std::vector<std::string>& arguments, const Ending& ending,
 }  // namespace
 
 int runSimulator(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                 std::ostream& err, const RestartProcess& restart) {
+                 std::ostream& err, const OwnProcess& process) {
     std::optional<SimulatorOptions> options;
     try {
         options = SimulatorOptions::parse(arguments);
+        options->appProgram = process.program;
     } catch (const std::invalid_argument& error) {
         err << "plakko-sim: " << error.what() << "\n" << SimulatorOptions::usage();
         return 2;
@@ -236,7 +237,7 @@ int runSimulator(const std::vector<std::string>& arguments, std::istream& in, st
     finishPendingWork(err);
     if (status != 0 || !ending.respring) return status;
     try {
-        respring(arguments, ending, restart, out);
+        respring(arguments, ending, process.restart, out);
         return 0;
     } catch (const std::exception& error) {
         err << "plakko-sim: " << error.what() << "\n";

@@ -92,11 +92,12 @@ std::string SimulatorOptions::usage() {
            "                  [--convergance on|off] [--zoom point|pixel|fit] [--record FILE]\n";
 }
 
-std::string SimulatorOptions::windowTitle() const {
-    const char* app = scene == Scene::Settings ? "Settings"
-                      : scene == Scene::Sample ? "sample scene"
-                                               : "SpringBoard";
-    return device.displayName + " — iOS " + systemVersion + " — " + app;
+std::string SimulatorOptions::windowTitle(const std::string& appInFront) const {
+    const char* sceneName = scene == Scene::Settings ? "Settings"
+                            : scene == Scene::Sample ? "sample scene"
+                                                     : "SpringBoard";
+    return device.displayName + " — iOS " + systemVersion + " — " +
+           (appInFront.empty() ? sceneName : appInFront);
 }
 
 std::string SimulatorOptions::replayCommand() const {

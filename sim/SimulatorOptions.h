@@ -37,13 +37,17 @@ struct SimulatorOptions {
     std::optional<std::filesystem::path> record;
     // The record goes on from the process before a respring.
     bool recordAppends = false;
+    // Not from the command line: the program SpringBoard starts its apps' processes from
+    // (plakko-sim), empty when there is none.
+    std::filesystem::path appProgram;
 
     // Throws std::invalid_argument with a one-line reason.
     static SimulatorOptions parse(const std::vector<std::string>& arguments);
     static std::string usage();
 
-    // "iPhone 5 — iOS 7.0.4 — SpringBoard": the device, the system and the app in front.
-    std::string windowTitle() const;
+    // "iPhone 5 — iOS 7.0.4 — SpringBoard": the device, the system and the app in front (the
+    // scene when `appInFront` is empty).
+    std::string windowTitle(const std::string& appInFront = {}) const;
     // The plakko-sim command line that runs a script on the same device and scene as these
     // options, the script being FILE.
     std::string replayCommand() const;

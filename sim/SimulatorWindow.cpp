@@ -90,10 +90,10 @@ void SimulatorWindow::SDLDeleter::operator()(SDL_Texture* texture) const {
 SimulatorWindow::SimulatorWindow(DeviceScreen& screen, Settings settings)
     : screen_(screen), settings_(std::move(settings)), zoom_(settings_.zoom) {
     const WindowSize size = windowSizeFor(zoom_, nullptr);
-    window_.reset(SDL_CreateWindow(settings_.title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                   SDL_WINDOWPOS_CENTERED, size.width, size.height,
-                                   SDL_WINDOW_RESIZABLE));
+    window_.reset(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.width,
+                                   size.height, SDL_WINDOW_RESIZABLE));
     if (!window_) failWithSDLError("SDL can't open a window");
+    updateTitle();
     renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
     if (!renderer_) failWithSDLError("SDL can't draw in its window");
     placement_.emplace(screenPoints(), size.width, size.height);
@@ -123,6 +123,13 @@ void SimulatorWindow::run() {
     }
 }
 
+void SimulatorWindow::updateTitle() {
+    std::string title = settings_.title ? settings_.title() : std::string();
+    if (title == title_) return;
+    title_ = std::move(title);
+    SDL_SetWindowTitle(window_.get(), title_.c_str());
+}
+
 bool SimulatorWindow::runFrame() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -130,6 +137,7 @@ bool SimulatorWindow::runFrame() {
     }
     if (input_.respringRequested()) return false;
     NSRunLoop::mainRunLoop().runOneTurn();
+    updateTitle();
     if (screen_.render()) {
         const Compositor& compositor = screen_.compositor();
         // The compositor's native words, 0xAARRGGBB, are SDL's ARGB8888.

@@ -26,7 +26,8 @@ class SimulatorWindow {
 public:
     // How the window opens.
     struct Settings {
-        std::string title;
+        // Asked each frame: the title follows what the device shows.
+        std::function<std::string()> title;
         WindowZoom zoom = WindowZoom::Point;
         // Told each zoom the person picks with Ctrl+1, Ctrl+2 or Ctrl+3.
         std::function<void(WindowZoom)> zoomPicked;
@@ -71,11 +72,13 @@ private:
     // True for Ctrl+1, Ctrl+2 and Ctrl+3.
     bool handleZoomKey(const SDL_Event& event);
     void drawScreen();
+    void updateTitle();
 
     DeviceScreen& screen_;
     Settings settings_;
     VideoSubsystem video_;
     WindowZoom zoom_;
+    std::string title_;
     std::unique_ptr<SDL_Window, SDLDeleter> window_;
     std::unique_ptr<SDL_Renderer, SDLDeleter> renderer_;
     std::unique_ptr<SDL_Texture, SDLDeleter> texture_;

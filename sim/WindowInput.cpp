@@ -72,6 +72,11 @@ bool WindowInput::handleDeviceKey(int key) {
             }
             if (recorder_) recorder_->command(key == SDLK_l ? "lock" : "unlock");
             return true;
+        case SDLK_h:
+            if (!springBoard.isBooted()) return true;
+            springBoard.pressHomeButton();
+            if (recorder_) recorder_->command("home");
+            return true;
         case SDLK_r:
             respringRequested_ = true;
             if (recorder_) recorder_->command("respring");

@@ -12,6 +12,7 @@ union SDL_Event;
 // What the person at the simulator window does to the device: the left mouse button is a finger
 // (pressed, moved, released; let go when the window loses focus); Ctrl+Left and Ctrl+Right turn
 // the device a quarter turn anticlockwise and clockwise; Ctrl+L locks it, Ctrl+U unlocks it,
+// Ctrl+H presses the home button,
 // Ctrl+R resprings, Ctrl+K installs or removes the Convergance stand-in (loaded at the next
 // respring). Mouse positions are window pixels, taken to screen points by where the window shows
 // the screen. What reaches the device is told to the recorder, when there is one. Main thread

@@ -2,11 +2,13 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "sim/AppProcessMain.h"
 #include "sim/DefaultsCommand.h"
 #include "sim/NotesCommand.h"
 #include "sim/SimulatorCommand.h"
@@ -27,7 +29,8 @@ constexpr char kCommands[] =
     "               (the options above but --scene and --convergance)\n"
     "  defaults     read, write and delete preference domains of the simulated device\n"
     "  notes        list the notes in the simulated device's Notes store\n"
-    "  wheel        write the colour wheel bitmap of a wheel view as a PNG file\n";
+    "  wheel        write the colour wheel bitmap of a wheel view as a PNG file\n"
+    "  app          an app's process, as SpringBoard starts it from the home screen\n";
 
 void printUsage(std::ostream& out) {
     out << SimulatorOptions::usage() << kCommands;
@@ -52,7 +55,8 @@ int runDevice(const std::vector<std::string>& args) {
     TerminationSignals::install();
     UnbufferedInput standardInput(STDIN_FILENO);
     std::istream in(&standardInput);
-    return runSimulator(args, in, std::cout, std::cerr, restartProcess);
+    return runSimulator(args, in, std::cout, std::cerr,
+                        {restartProcess, std::filesystem::read_symlink("/proc/self/exe")});
 }
 
 }  // namespace
@@ -71,6 +75,7 @@ int main(int argc, char** argv) {
         args.insert(args.begin(), {"--scene", "settings"});
         return runDevice(args);
     }
+    if (command == "app") return runAppProcess(args, std::cerr);
     if (command == "defaults") return runDefaultsCommand(args, std::cout, std::cerr);
     if (command == "notes") return runNotesCommand(args, std::cout, std::cerr);
     if (command == "wheel") return runWheelCommand(args, std::cout, std::cerr);

@@ -7,6 +7,7 @@
 #include "platform/graphics/UIColor.h"
 #include "platform/notes/NoteContext.h"
 #include "platform/runtime/Runtime.h"
+#include "platform/springboard/SBAppSwitcher.h"
 #include "platform/springboard/SBAwayView.h"
 #include "platform/springboard/SBHomeScreenView.h"
 #include "platform/springboard/SBLockScreenGestures.h"
@@ -69,6 +70,9 @@ SpringBoard& SpringBoard::shared() {
     return *springBoard;
 }
 
+SpringBoard::SpringBoard() = default;
+SpringBoard::~SpringBoard() = default;
+
 void SpringBoard::registerSystemClasses() {
     SBBacklightController::classObject();
     NoteContext::classObject();  // the Notes framework SpringBoard links
@@ -92,7 +96,9 @@ void SpringBoard::boot() {
 
     const CGRect screen = UIScreen::mainScreen().bounds();
     homeWindow_ = makeWindow(UIWindowLevelNormal);
-    homeWindow_->addSubview(SBHomeScreenView::make(screen));
+    appSwitcher_ = std::make_unique<SBAppSwitcher>();
+    homeWindow_->addSubview(SBHomeScreenView::make(
+        screen, [this](const std::string& name, CGRect icon) { appSwitcher_->open(name, icon); }));
     homeWindow_->makeKeyAndVisible();
     lockWindow_ = makeWindow(kLockWindowLevel);
     shadeWindow_ = makeWindow(kShadeWindowLevel);
@@ -126,6 +132,7 @@ void SpringBoard::lock() {
     lockWindow_->makeKeyAndVisible();
     shadeWindow_->makeKeyAndVisible();  // stays the frontmost
     lockView_->layoutIfNeeded();
+    appSwitcher_->setTakesTyping(false);
     if (before7_) {
         std::weak_ptr<UIView> away = lockView_;
         performAfterDelay(lockView_, kLockAnimationDuration, [away] {
@@ -143,6 +150,7 @@ void SpringBoard::unlock() {
     leaving->removeFromSuperview();
     UIApplication::sharedApplication().removeWindow(lockWindow_.get());
     SBBacklightController::sharedInstance()->setLocked(false);
+    appSwitcher_->setTakesTyping(true);
 }
 
 void SpringBoard::placeForOrientation(UIView& view, UIInterfaceOrientation orientation) {
@@ -173,6 +181,11 @@ bool SpringBoard::userActivity() {
     const bool wasDark = backlight->level() == BacklightLevel::Off;
     backlight->userActivity();
     return !wasDark;
+}
+
+void SpringBoard::pressHomeButton() {
+    if (!userActivity() || isLocked()) return;
+    appSwitcher_->goHome();
 }
 
 void SpringBoard::showBacklight(BacklightLevel level) {

@@ -7,13 +7,16 @@
 #include "platform/springboard/SBBacklightController.h"
 #include "platform/ui/views/UIApplication.h"
 
+class SBAppSwitcher;
 class UIView;
 class UIWindow;
 
 // The lock-screen process. boot() registers the lock-screen classes the device's system has,
 // loads the tweaks, shows the home screen and locks the device. Each lock makes a fresh lock
 // screen view in the lock window; unlocking releases it. The backlight's dimming is a black shade
-// over everything. Main thread only; one per process.
+// over everything. Apps opened from the home screen run in processes of their own, their screens
+// between the home screen and the lock screen (see SBAppSwitcher). Main thread only; one per
+// process.
 class SpringBoard {
 public:
     static constexpr char kBundleIdentifier[] = "com.apple.springboard";
@@ -38,8 +41,15 @@ public:
     // Input arrived. A dark screen only wakes: gives false when the input should go no further.
     bool userActivity();
 
+    // The home button: the app in front goes to the background; on a locked device it only wakes
+    // the screen.
+    void pressHomeButton();
+    // The apps and the one in front; there from boot on.
+    SBAppSwitcher& appSwitcher() { return *appSwitcher_; }
+
 private:
-    SpringBoard() = default;
+    SpringBoard();
+    ~SpringBoard();
     void registerSystemClasses();
     void placeForOrientation(UIView& view, UIInterfaceOrientation orientation);
     void showBacklight(BacklightLevel level);
@@ -47,6 +57,7 @@ private:
     bool booted_ = false;
     bool before7_ = false;
     std::vector<std::string> loadedTweaks_;
+    std::unique_ptr<SBAppSwitcher> appSwitcher_;
     std::shared_ptr<UIWindow> homeWindow_;
     std::shared_ptr<UIWindow> lockWindow_;
     std::shared_ptr<UIWindow> shadeWindow_;

@@ -93,7 +93,7 @@ TEST_F(RecordReplayTest, AWindowRunReplayedHeadlessEndsWithTheSameNote) {
         std::istringstream in;
         std::ostringstream out, err;
         std::_Exit(runSimulator({"--root", root_.path().string(), "--record", record.string()}, in,
-                                out, err, restartAsTheSimulator));
+                                out, err, {restartAsTheSimulator, PLAKKO_SIM}));
     }
     EXPECT_TRUE(waitFor([&] { return contents(record).find(kRestarted) != std::string::npos; },
                         std::chrono::seconds(60)));

@@ -44,7 +44,7 @@ void showPhoneAndTabletWindows() {
     {
         const auto scene = SampleScene::show();
         DeviceScreen screen;
-        SimulatorWindow window(screen, {"phone", WindowZoom::Point, nullptr});
+        SimulatorWindow window(screen, {[] { return std::string("phone"); }, WindowZoom::Point, nullptr});
         for (int frame = 0; frame < 3; ++frame) ASSERT_TRUE(window.runFrame());
         const CGImageRef shown = window.contentsForTesting();
         ASSERT_EQ(shown->width(), 320u) << "one window pixel per point";
@@ -67,7 +67,7 @@ void showPhoneAndTabletWindows() {
     const auto scene = SampleScene::show();
     DeviceScreen screen;
     SystemLogCapture log;
-    SimulatorWindow window(screen, {"tablet", WindowZoom::Point, nullptr});
+    SimulatorWindow window(screen, {[] { return std::string("tablet"); }, WindowZoom::Point, nullptr});
     ASSERT_TRUE(window.runFrame());
     const CGImageRef shown = window.contentsForTesting();
     // The display is 1024 pixels tall: a point a window pixel doesn't fit.
@@ -146,7 +146,7 @@ void zoomThePhoneWindow() {
     DeviceScreen screen;
     std::vector<WindowZoom> picked;
     SimulatorWindow window(
-        screen, {"zoom", WindowZoom::Point, [&](WindowZoom zoom) { picked.push_back(zoom); }});
+        screen, {[] { return std::string("zoom"); }, WindowZoom::Point, [&](WindowZoom zoom) { picked.push_back(zoom); }});
     const TemporaryDeviceRoot root;
     const std::filesystem::path record = root.path() / "zoom.txt";
     window.record(std::make_shared<ScriptRecorder>(record, ScriptRecorder::Start::Fresh, "replay"));

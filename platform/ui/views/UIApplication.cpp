@@ -51,3 +51,13 @@ void UIApplication::performMemoryWarning() {
     NSNotificationCenter::defaultCenter().postNotificationName(
         std::string(kMemoryPressureNotification), this);
 }
+
+void UIApplication::enterBackground() {
+    NSNotificationCenter::defaultCenter().postNotificationName(
+        UIApplicationDidEnterBackgroundNotification, this);
+}
+
+void UIApplication::enterForeground() {
+    NSNotificationCenter::defaultCenter().postNotificationName(
+        UIApplicationWillEnterForegroundNotification, this);
+}

@@ -8,6 +8,12 @@
 
 class UIWindow;
 
+// Posted when the app leaves the screen for the background, and when it comes back.
+inline constexpr char UIApplicationDidEnterBackgroundNotification[] =
+    "UIApplicationDidEnterBackgroundNotification";
+inline constexpr char UIApplicationWillEnterForegroundNotification[] =
+    "UIApplicationWillEnterForegroundNotification";
+
 enum UIInterfaceOrientation : int {
     UIInterfaceOrientationPortrait = 1,
     UIInterfaceOrientationPortraitUpsideDown = 2,
@@ -39,6 +45,11 @@ class UIApplication : public UIResponder {
     // What the system does when it runs short of memory: posts
     // UIApplicationDidReceiveMemoryWarningNotification, which view controllers and caches answer.
     void performMemoryWarning();
+
+    // The system sends the app to the background and brings it back: posts the notifications
+    // above.
+    void enterBackground();
+    void enterForeground();
 
     bool openURL(const std::string& url);
     const std::vector<std::string>& openedURLs() const { return openedURLs_; }
