@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/foundation/Clock.h"
+#include "platform/foundation/NSRunLoop.h"
 #include "platform/springboard/SBAppSwitcher.h"
 #include "platform/springboard/SBApplication.h"
 #include "platform/springboard/SpringBoard.h"
@@ -13,15 +15,21 @@ namespace {
 constexpr const char* kAppCommands[] = {"type", "key", "tap-row", "back", "memory-warning"};
 
 // Runs the command in the app in front; false when no app is in front of the unlocked device.
+// SpringBoard's time catches up with the app's, which the command may have moved on.
 bool runInFrontApplication(const std::vector<std::string>& words) {
     SpringBoard& springBoard = SpringBoard::shared();
     if (!springBoard.isBooted() || springBoard.isLocked()) return false;
+    double appTime = 0;
     try {
-        return springBoard.appSwitcher().askFrontApplication(
-            [&](SBApplication& app) { app.runCommand(words); });
+        if (!springBoard.appSwitcher().askFrontApplication(
+                [&](SBApplication& app) { appTime = app.runCommand(words); })) {
+            return false;
+        }
     } catch (const std::runtime_error& error) {
         throw ScriptError(error.what());
     }
+    if (appTime > NSDate::now()) NSRunLoop::mainRunLoop().runUntilDate(appTime);
+    return true;
 }
 
 }  // namespace

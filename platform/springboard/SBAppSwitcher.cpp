@@ -99,7 +99,10 @@ void SBAppSwitcher::goHome() {
             leaving->setTransform(iconTransform(frontIcon_));
             leaving->setAlpha(0);
         },
-        [leaving](bool) { leaving->removeFromSuperview(); });
+        [this, leaving](bool) {
+            leaving->removeFromSuperview();
+            takeWindowAwayWhenEmpty();
+        });
 }
 
 std::shared_ptr<SBApplication> SBAppSwitcher::frontApplication() const {
@@ -140,13 +143,20 @@ void SBAppSwitcher::failed(const std::shared_ptr<SBApplication>& app, const std:
         front_->resignFirstResponder();
         front_->removeFromSuperview();
         front_ = nullptr;
+        takeWindowAwayWhenEmpty();
     }
+}
+
+void SBAppSwitcher::takeWindowAwayWhenEmpty() {
+    // An empty window on the screen would still take the fingers meant for the home screen.
+    if (window_->subviews().empty()) UIApplication::sharedApplication().removeWindow(window_.get());
 }
 
 void SBAppSwitcher::endApplications() {
     if (front_) {
         front_->removeFromSuperview();
         front_ = nullptr;
+        takeWindowAwayWhenEmpty();
     }
     for (auto& [name, app] : apps_) app->terminate();
 }

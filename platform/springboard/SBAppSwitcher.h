@@ -53,6 +53,7 @@ private:
     void failed(const std::shared_ptr<SBApplication>& app, const std::string& reason);
     std::shared_ptr<SBApplication> application(const std::string& name);
     void show(const std::shared_ptr<SBApplication>& app, CGRect icon);
+    void takeWindowAwayWhenEmpty();
 
     AppCommand command_;
     std::map<std::string, std::shared_ptr<SBApplication>> apps_;

@@ -95,12 +95,13 @@ bool SBApplication::enterForeground() {
     return takeFrame(request(AppMessage(AppMessageKind::Foreground)));
 }
 
-void SBApplication::runCommand(const std::vector<std::string>& words) {
+double SBApplication::runCommand(const std::vector<std::string>& words) {
     AppMessage message(AppMessageKind::Command);
     message.text = encodeWords(words);
     const AppMessage answer = request(message);
     takeFrame(answer);
     if (answer.kind == AppMessageKind::Failed) throw std::runtime_error(answer.text);
+    return answer.time;
 }
 
 std::string SBApplication::viewTreeDump() {

@@ -47,8 +47,9 @@ public:
     bool enterBackground();
     bool enterForeground();
     // Runs a script command (its name, then its arguments) in the app; throws
-    // std::runtime_error with the app's reason when it fails there.
-    void runCommand(const std::vector<std::string>& words);
+    // std::runtime_error with the app's reason when it fails there. Gives the app's time after
+    // it, which a command that lets time pass (a tap's hold) has moved on.
+    double runCommand(const std::vector<std::string>& words);
     // The app's view trees, as JSON text.
     std::string viewTreeDump();
 

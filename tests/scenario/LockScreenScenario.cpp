@@ -72,7 +72,7 @@ void LockScreenScenario::runScript(const std::string& script, DeviceProfileName 
     const int status =
         runSimulator({"--root", root_.path().string(), "--device", device.device, "--ios",
                       device.system, "--scene", scene, "--script", scriptFile},
-                     in, out, err);
+                     in, out, err, {nullptr, PLAKKO_SIM});
     ASSERT_EQ(status, 0) << err.str();
 }
 

@@ -44,8 +44,8 @@ protected:
 
     // The preference file as SpringBoard will find it at boot (no defaults are then written).
     void writePreferences(const PlistDictionary& settings);
-    // Runs `script` on `device` in `scene` (plakko-sim's --scene); the test fails unless the run
-    // succeeds.
+    // Runs `script` on `device` in `scene` (plakko-sim's --scene), its apps opening in processes
+    // of the built plakko-sim; the test fails unless the run succeeds.
     void runScript(const std::string& script, DeviceProfileName device = kIPhone5System7,
                    const char* scene = "springboard");
     // Runs plakko-sim in a process of its own (a respring starts it again) with the script on
