@@ -70,6 +70,7 @@ void SBAppSwitcher::show(const std::shared_ptr<SBApplication>& app, CGRect icon)
     front_->setTransform(iconTransform(icon));
     front_->setAlpha(0);
     window_->addSubview(front_);
+    window_->setUserInteractionEnabled(true);
     UIApplication::sharedApplication().addWindow(window_);
     auto view = front_;
     UIView::animateWithDuration_animations(kZoomDuration, [&] {
@@ -84,7 +85,8 @@ void SBAppSwitcher::goHome() {
     auto leaving = std::move(front_);
     front_ = nullptr;
     leaving->resignFirstResponder();
-    leaving->setUserInteractionEnabled(false);
+    // The home screen takes the fingers while the app zooms away.
+    window_->setUserInteractionEnabled(false);
     if (auto app = leaving->application()) {
         try {
             app->enterBackground();

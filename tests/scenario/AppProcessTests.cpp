@@ -197,6 +197,7 @@ TEST_F(AppProcessTest, ARespringEndsTheAppAndTheDeviceComesUpLockedOnItsHomeScre
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(NoteInTree::note(tree("after.json")), nullptr);
     EXPECT_FALSE(tree("unlocked.json").contains("app")) << "no app survives a respring";
+    EXPECT_TRUE(appProcessesOnThisDevice().empty()) << "the app outlived the respring";
     EXPECT_TRUE(preferences()[Settings::Key::color].boolValue()) << "the app's last write landed";
 }
 

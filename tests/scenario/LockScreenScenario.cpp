@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -87,6 +88,24 @@ ProcessResult LockScreenScenario::runProcess(const std::string& script, DevicePr
     std::stringstream err;
     err << std::ifstream(file("err.txt")).rdbuf();
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, err.str()};
+}
+
+std::vector<int> LockScreenScenario::appProcessesOnThisDevice() const {
+    std::vector<int> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::stringstream arguments;
+        arguments << std::ifstream(entry.path() / "cmdline").rdbuf();
+        const std::string command = arguments.str();
+        // Arguments are NUL-separated: "app" stands alone, the root is one of them.
+        if (command.find(std::string("\0app\0", 5)) != std::string::npos &&
+            command.find(root_.path().string()) != std::string::npos) {
+            found.push_back(std::stoi(name));
+        }
+    }
+    return found;
 }
 
 std::string LockScreenScenario::output(const std::string& name) const {

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/foundation/PlistValue.h"
 #include "platform/graphics/CGImage.h"
@@ -52,6 +53,8 @@ protected:
     // its standard input.
     ProcessResult runProcess(const std::string& script, DeviceProfileName device = kIPhone5System7);
 
+    // The app processes (plakko-sim app) still running on this test's device root.
+    std::vector<int> appProcessesOnThisDevice() const;
     // A script argument naming an output file `name` in the device root folder.
     std::string output(const std::string& name) const;
     PlistDictionary preferences() const;

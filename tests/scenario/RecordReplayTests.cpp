@@ -14,6 +14,7 @@
 
 #include "common/SettingsKeys.h"
 #include "sim/SimulatorCommand.h"
+#include "sim/TerminationSignals.h"
 #include "tests/scenario/LockScreenScenario.h"
 #include "tests/scenario/WindowPerson.h"
 #include "tests/sim/XvfbDisplay.h"
@@ -73,33 +74,72 @@ std::string contents(const std::filesystem::path& file) {
     return text.str();
 }
 
-class RecordReplayTest : public LockScreenScenario {};
+// Taps the home screen's Settings icon, the Plakko row of the Settings app and presses the home
+// button, each after the window has drawn what came before; then locks.
+void openSettingsAndGoHome(const std::filesystem::path& preferenceFile) {
+    if (!waitFor([&] { return std::filesystem::exists(preferenceFile); }, std::chrono::seconds(60)))
+        std::_Exit(3);
+    letTheWindowCatchUp();
+    pushKey(SDLK_u, KMOD_LCTRL);
+    letTheWindowCatchUp();
+    pushTap(122, 70);
+    for (int frame = 0; frame < 10; ++frame) letTheWindowCatchUp();  // the zoom, the first frames
+    pushTap(160, 200);
+    for (int frame = 0; frame < 10; ++frame) letTheWindowCatchUp();
+    pushKey(SDLK_h, KMOD_LCTRL);
+    letTheWindowCatchUp();
+    pushKey(SDLK_l, KMOD_LCTRL);
+}
+
+class RecordReplayTest : public LockScreenScenario {
+protected:
+    // A window run recorded into `record` while `person` uses it, in a process of its own that
+    // ends by SIGTERM once the record holds `last`; a respring starts plakko-sim in its place.
+    // Gives the process's exit status.
+    int recordWindowRun(const std::filesystem::path& record,
+                        void (*person)(const std::filesystem::path& preferenceFile),
+                        const std::string& last) {
+        const pid_t child = fork();
+        if (child < 0) return -1;
+        if (child == 0) {
+            XvfbDisplay::limitWindowRun();
+            // SDL's X11 layers keep allocations until the process ends, some in modules unloaded
+            // by then that no suppression can name: the restarted window skips a sanitizer
+            // build's leak check, as this one does by ending with _Exit.
+            ::setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+            TerminationSignals::install();  // as plakko-sim's own process does
+            std::thread(person, root_ / Settings::kFile).detach();
+            std::istringstream in;
+            std::ostringstream out, err;
+            std::_Exit(runSimulator({"--root", root_.path().string(), "--record", record.string()},
+                                    in, out, err, {restartAsTheSimulator, PLAKKO_SIM}));
+        }
+        EXPECT_TRUE(waitFor([&] { return contents(record).find(last) != std::string::npos; },
+                            std::chrono::seconds(60)));
+        kill(child, SIGTERM);
+        int status = 0;
+        waitpid(child, &status, 0);
+        return status;
+    }
+
+    // Runs the record as a bug report's reader would, on the device afresh, with `more` after
+    // it; the test fails unless it succeeds.
+    void replay(const std::string& record, const std::string& more = {}) {
+        std::filesystem::remove(root_ / Settings::kFile);
+        std::ofstream(root_.path() / "replay.txt") << record << more;
+        const std::string command = "cd '" + root_.path().string() + "' && '" + PLAKKO_SIM +
+                                    "' --root . --script replay.txt 2> replay-errors.txt";
+        ASSERT_EQ(std::system(command.c_str()), 0) << contents(root_.path() / "replay-errors.txt");
+    }
+};
 
 TEST_F(RecordReplayTest, AWindowRunReplayedHeadlessEndsWithTheSameNote) {
     XvfbDisplay display;
     if (!display.problem().empty()) GTEST_SKIP() << display.problem();
     const std::filesystem::path record = root_.path() / "bug.txt";
-    // The window, and after the respring the restarted one, which ends by SIGTERM once it has
-    // started the record's second part.
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        XvfbDisplay::limitWindowRun();
-        // SDL's X11 layers keep allocations until the process ends, some in modules unloaded by
-        // then that no suppression can name: the restarted window skips a sanitizer build's leak
-        // check, as this one does by ending with _Exit.
-        ::setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-        std::thread(useTheNote, root_ / Settings::kFile).detach();
-        std::istringstream in;
-        std::ostringstream out, err;
-        std::_Exit(runSimulator({"--root", root_.path().string(), "--record", record.string()}, in,
-                                out, err, {restartAsTheSimulator, PLAKKO_SIM}));
-    }
-    EXPECT_TRUE(waitFor([&] { return contents(record).find(kRestarted) != std::string::npos; },
-                        std::chrono::seconds(60)));
-    kill(child, SIGTERM);
-    int status = 0;
-    waitpid(child, &status, 0);
+    // The window, and after the respring the restarted one, which ends once it has started the
+    // record's second part.
+    const int status = recordWindowRun(record, useTheNote, kRestarted);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
     const PlistDictionary recorded = preferences();
@@ -117,12 +157,27 @@ TEST_F(RecordReplayTest, AWindowRunReplayedHeadlessEndsWithTheSameNote) {
     EXPECT_TRUE(script.ends_with("\nscreenshot \"bug-end.png\"\n")) << script;
 
     // The same device afresh, as whoever reads the bug report has it.
-    std::filesystem::remove(root_ / Settings::kFile);
-    const std::string replay = "cd '" + root_.path().string() + "' && '" + PLAKKO_SIM +
-                               "' --root . --script bug.txt 2> replay-errors.txt";
-    ASSERT_EQ(std::system(replay.c_str()), 0) << contents(root_.path() / "replay-errors.txt");
+    replay(script);
     EXPECT_EQ(preferences(), recorded);
     EXPECT_TRUE(std::filesystem::exists(root_.path() / "bug-end.png"));
+}
+
+TEST_F(RecordReplayTest, AnAppOpenedInTheWindowIsRecordedAndReplayedWithItsProcess) {
+    XvfbDisplay display;
+    if (!display.problem().empty()) GTEST_SKIP() << display.problem();
+    const std::filesystem::path record = root_.path() / "bug.txt";
+    const int status = recordWindowRun(record, openSettingsAndGoHome, "\nlock\n");
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
+    const std::string script = contents(record);
+    EXPECT_NE(script.find("\nhome\n"), std::string::npos) << script;
+    EXPECT_TRUE(appProcessesOnThisDevice().empty()) << "the app outlived the window";
+
+    // Back from the home screen, the replayed Settings app shows the pane the person opened.
+    replay(script, "unlock\ntap 122 70\nwait 0.5\ndump-tree end.json\n");
+    const nlohmann::json end = tree("end.json");
+    ASSERT_TRUE(end.contains("app")) << script;
+    EXPECT_NE(lastViewOfClass(end["app"], "PSSwitchTableCell"), nullptr) << "the Plakko pane";
 }
 
 }  // namespace
