@@ -52,6 +52,7 @@ NoteTextView::NoteTextView() : NoteTextView(CGRectZero) {}
 NoteTextView::NoteTextView(CGRect frame)
     : UIScrollView(frame), look_(&NotesLook::current()), header_(std::make_shared<UILabel>()) {
     header_->setTextAlignment(NSTextAlignmentCenter);
+    setClipsToBounds(true);
     setLook(*look_);
 }
 
