@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "platform/foundation/Subscription.h"
+
 class NotesListController;
 class UINavigationController;
 class UIWindow;
@@ -17,7 +19,8 @@ public:
 
     static NotesApp& shared();
 
-    // Registers the app's classes and shows the list.
+    // Registers the app's classes and shows the list; from then on the application's coming to
+    // the front again (UIApplicationWillEnterForegroundNotification) calls willEnterForeground.
     void launch();
     bool isLaunched() const { return window_ != nullptr; }
     // The app comes to the front again: the list reads the store anew, so notes saved while the
@@ -35,4 +38,5 @@ private:
     std::shared_ptr<UIWindow> window_;
     std::shared_ptr<UINavigationController> navigation_;
     std::shared_ptr<NotesListController> list_;
+    Subscription foreground_;
 };

@@ -7,6 +7,7 @@
 #include "platform/notesapp/NotesApp.h"
 #include "platform/notesapp/NotesListController.h"
 #include "platform/ui/tables/UITableView.h"
+#include "platform/ui/views/UIApplication.h"
 #include "platform/ui/views/UILabel.h"
 #include "tests/scenario/NotesScenario.h"
 
@@ -22,7 +23,7 @@ TEST_F(NotesStoreTest, ComingToTheFrontShowsANoteSavedMeanwhileAndKeepsTheOpenPa
 
     addNote("Plakko Note", "exported on the lock screen", kToday941);
     EXPECT_EQ(list()->notes().size(), 1u) << "read only when the app comes to the front";
-    NotesApp::shared().willEnterForeground();
+    UIApplication::sharedApplication().enterForeground();
     EXPECT_EQ(topPage(), page);
     more("back\nwait 0.6\n");
     EXPECT_EQ(rows(), (std::vector<NoteRow>{{"Plakko Note", "9:41 AM"}, {"Shopping", "12/29/25"}}));
