@@ -17,6 +17,7 @@ declare -A allowed=(
     [platform/notes]="platform/foundation platform/runtime"
     [platform/apps]=""
     [platform/springboard]="platform/ui platform/apps platform/notes platform/graphics platform/foundation platform/runtime"
+    [platform/notesapp]="platform/ui platform/notes platform/graphics platform/foundation platform/runtime"
     [platform]="platform"
     [common]="platform"
     [tweak]="common platform"

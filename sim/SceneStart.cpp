@@ -6,6 +6,7 @@
 #include "platform/springboard/SBAppSwitcher.h"
 #include "platform/springboard/SpringBoard.h"
 #include "sim/DeviceRootLayout.h"
+#include "sim/NotesScene.h"
 #include "sim/SampleScene.h"
 #include "sim/SettingsScene.h"
 #include "sim/SimulatorOptions.h"
@@ -39,6 +40,10 @@ std::shared_ptr<SampleScene> startScene(const SimulatorOptions& options) {
     if (options.scene == SimulatorOptions::Scene::Sample) return SampleScene::show();
     if (options.scene == SimulatorOptions::Scene::Settings) {
         launchSettingsApp(options);
+        return nullptr;
+    }
+    if (options.scene == SimulatorOptions::Scene::Notes) {
+        launchNotesApp();
         return nullptr;
     }
     installDeliverables();

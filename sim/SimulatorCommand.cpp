@@ -12,6 +12,7 @@
 #include "platform/springboard/SpringBoard.h"
 #include "sim/DeviceRootLayout.h"
 #include "sim/DeviceScreen.h"
+#include "sim/NotesScene.h"
 #include "sim/RememberedZoom.h"
 #include "sim/Respring.h"
 #include "sim/SampleScene.h"
@@ -91,10 +92,10 @@ std::optional<ResumePoint> runTour(const SimulatorOptions& options, const std::s
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) throw std::runtime_error("can't create " + folder.string() + ": " + error.message());
-    const char* tour = options.scene == SimulatorOptions::Scene::Sample ? kSampleTourScript
-                       : options.scene == SimulatorOptions::Scene::Settings
-                           ? kSettingsTourScript
-                           : kSpringBoardTourScript;
+    const char* tour = options.scene == SimulatorOptions::Scene::Sample     ? kSampleTourScript
+                       : options.scene == SimulatorOptions::Scene::Settings ? kSettingsTourScript
+                       : options.scene == SimulatorOptions::Scene::Notes    ? kNotesTourScript
+                                                                         : kSpringBoardTourScript;
     std::istringstream noInput;
     return runHeadless(options, {"tour", tour}, noInput, folder);
 }

@@ -48,12 +48,14 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
             }
             options.systemVersion = value;
         } else if (option == "--scene") {
-            if (value != "springboard" && value != "sample" && value != "settings") {
+            if (value != "springboard" && value != "sample" && value != "settings" &&
+                value != "notes") {
                 throw std::invalid_argument("unknown scene \"" + value +
-                                            "\" (known: springboard|sample|settings)");
+                                            "\" (known: springboard|sample|settings|notes)");
             }
             options.scene = value == "sample"     ? Scene::Sample
                             : value == "settings" ? Scene::Settings
+                            : value == "notes"    ? Scene::Notes
                                                   : Scene::SpringBoard;
         } else if (option == "--root") {
             if (value.empty()) throw std::invalid_argument("--root needs a folder");
@@ -87,13 +89,14 @@ SimulatorOptions SimulatorOptions::parse(const std::vector<std::string>& argumen
 std::string SimulatorOptions::usage() {
     return "usage: plakko-sim [--device " + DeviceProfile::names() +
            "] [--ios VERSION] [--root DIR]\n"
-           "                  [--scene springboard|sample|settings] [--headless] [--script "
-           "FILE|-]\n"
-           "                  [--convergance on|off] [--zoom point|pixel|fit] [--record FILE]\n";
+           "                  [--scene springboard|sample|settings|notes] [--headless]\n"
+           "                  [--script FILE|-] [--convergance on|off] [--zoom point|pixel|fit]\n"
+           "                  [--record FILE]\n";
 }
 
 std::string SimulatorOptions::windowTitle(const std::string& appInFront) const {
     const char* sceneName = scene == Scene::Settings ? "Settings"
+                            : scene == Scene::Notes  ? "Notes"
                             : scene == Scene::Sample ? "sample scene"
                                                      : "SpringBoard";
     return device.displayName + " — iOS " + systemVersion + " — " +
@@ -103,6 +106,7 @@ std::string SimulatorOptions::windowTitle(const std::string& appInFront) const {
 std::string SimulatorOptions::replayCommand() const {
     std::string command = "plakko-sim --device " + device.name + " --ios " + systemVersion;
     if (scene == Scene::Settings) command += " --scene settings";
+    if (scene == Scene::Notes) command += " --scene notes";
     if (scene == Scene::Sample) command += " --scene sample";
     if (convergance) command += std::string(" --convergance ") + (*convergance ? "on" : "off");
     return command + " --script FILE";

@@ -9,18 +9,20 @@
 #include "sim/WindowZoom.h"
 
 // How plakko-sim runs the simulated device, from its command line:
-//   [--device NAME] [--ios VERSION] [--root DIR] [--scene springboard|sample] [--headless]
+//   [--device NAME] [--ios VERSION] [--root DIR] [--scene springboard|sample|settings|notes]
+//   [--headless]
 //   [--script FILE|-] [--convergance on|off] [--zoom point|pixel|fit] [--record FILE]
 // A script implies headless; "-" reads it from standard input. The scene is what the device
-// runs: SpringBoard with the installed tweaks (the default), a sample scene of views, or the
-// Settings app with the installed settings bundles (what the settings command runs).
+// runs: SpringBoard with the installed tweaks (the default), a sample scene of views, the
+// Settings app with the installed settings bundles (what the settings command runs), or the
+// Notes app.
 // --convergance installs or removes the other lock-screen tweak before SpringBoard starts.
 // --zoom is the window's (remembered per device model when not given); --record writes what
 // the person does in the window as a script (a window run only). --resume FILE and
 // --record-more FILE are how a respring goes on with a headless script or a record in the
 // restarted process.
 struct SimulatorOptions {
-    enum class Scene { SpringBoard, Sample, Settings };
+    enum class Scene { SpringBoard, Sample, Settings, Notes };
 
     static constexpr char kDefaultDevice[] = "iphone5";
     static constexpr char kDefaultSystemVersion[] = "7.0.4";

@@ -40,7 +40,8 @@ class NoteContext : public NSObject {
     // Whether the notes database exists (a store with no notes yet does).
     static bool storeExists();
     // The notes of the database, newest first, read without creating or changing it: none when
-    // there is no database, nothing (and logged) when it can't be read.
+    // there is no database, nothing (and logged) when it can't be read, and the notes it still
+    // holds (logged) when it is damaged in places.
     static std::optional<std::vector<StoredNote>> allNotes();
     static constexpr char kDatabasePath[] = "/var/mobile/Library/Notes/notes.sqlite";
 

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/foundation/SystemLog.h"
@@ -10,6 +11,8 @@
 namespace {
 
 constexpr int kBusyTimeoutMilliseconds = 5000;
+// How many reads a damaged database gets, at most, to give what it still holds.
+constexpr size_t kMostSalvageReads = 100000;
 
 constexpr char kSchema[] =
     "CREATE TABLE IF NOT EXISTS ZSTORE (Z_PK INTEGER PRIMARY KEY AUTOINCREMENT, ZNAME TEXT UNIQUE "
@@ -40,6 +43,7 @@ public:
     void bind(int index, double value) { sqlite3_bind_double(statement_, index, value); }
     void bind(int index, long long value) { sqlite3_bind_int64(statement_, index, value); }
     int step() { return sqlite3_step(statement_); }
+    void reset() { sqlite3_reset(statement_); }
     std::string text(int column) const {
         const auto* value = sqlite3_column_text(statement_, column);
         return value != nullptr ? reinterpret_cast<const char*>(value) : "";
@@ -50,6 +54,30 @@ public:
 private:
     sqlite3_stmt* statement_ = nullptr;
 };
+
+bool isDamage(int status) {
+    return (status & 0xff) == SQLITE_CORRUPT || (status & 0xff) == SQLITE_NOTADB;
+}
+
+void sortNewestFirst(std::vector<StoredNote>& notes) {
+    std::sort(notes.begin(), notes.end(), [](const StoredNote& a, const StoredNote& b) {
+        if (a.modificationDate != b.modificationDate)
+            return a.modificationDate > b.modificationDate;
+        return a.id > b.id;
+    });
+}
+
+// A note's columns in StoredNote's order, from ZNOTE n and ZSTORE s, its text being `content`.
+std::string selectNotes(const char* content) {
+    return std::string("SELECT n.Z_PK, n.ZTITLE, n.ZSUMMARY, ") + content +
+           ", n.ZGUID, n.ZCREATIONDATE, n.ZMODIFICATIONDATE, s.ZNAME FROM ZNOTE n"
+           " LEFT JOIN ZSTORE s ON s.Z_PK = n.ZSTORE";
+}
+
+StoredNote noteAt(const Statement& row) {
+    return {row.integer(0), row.text(1), row.text(2), row.text(3),
+            row.text(4),    row.real(5), row.real(6), row.text(7)};
+}
 
 void logFailure(sqlite3* db, int status, const std::string& what) {
     NSLog("Notes database: " + what + ": " +
@@ -174,25 +202,64 @@ bool NotesDatabase::insertNotes(const std::vector<std::shared_ptr<NoteObject>>& 
 }
 
 std::optional<std::vector<StoredNote>> NotesDatabase::notesNewestFirst() {
-    Statement select(db_,
-                     "SELECT n.Z_PK, n.ZTITLE, n.ZSUMMARY, b.ZCONTENT, n.ZGUID, n.ZCREATIONDATE, "
-                     "n.ZMODIFICATIONDATE,"
-                     " s.ZNAME FROM ZNOTE n LEFT JOIN ZNOTEBODY b ON b.ZOWNER = n.Z_PK"
-                     " LEFT JOIN ZSTORE s ON s.Z_PK = n.ZSTORE WHERE n.ZDELETEDFLAG = 0"
-                     " ORDER BY n.ZMODIFICATIONDATE DESC, n.Z_PK DESC");
+    Statement select(db_, (selectNotes("b.ZCONTENT") +
+                           " LEFT JOIN ZNOTEBODY b ON b.ZOWNER = n.Z_PK WHERE n.ZDELETEDFLAG = 0"
+                           " ORDER BY n.ZMODIFICATIONDATE DESC, n.Z_PK DESC")
+                              .c_str());
     if (!select) {
         logError("can't read notes");
         return std::nullopt;
     }
     std::vector<StoredNote> notes;
     int status;
-    while ((status = select.step()) == SQLITE_ROW) {
-        notes.push_back({select.integer(0), select.text(1), select.text(2), select.text(3),
-                         select.text(4), select.real(5), select.real(6), select.text(7)});
-    }
+    while ((status = select.step()) == SQLITE_ROW) notes.push_back(noteAt(select));
     if (status != SQLITE_DONE) {
         logError("can't read notes");
+        if (isDamage(status)) return salvagedNotes();
         return std::nullopt;
     }
+    return notes;
+}
+
+std::optional<long long> NotesDatabase::highestNoteId() {
+    for (const char* sql :
+         {"SELECT max(Z_PK) FROM ZNOTE", "SELECT seq FROM sqlite_sequence WHERE name = 'ZNOTE'"}) {
+        Statement select(db_, sql);
+        if (select && select.step() == SQLITE_ROW) return select.integer(0);
+    }
+    return std::nullopt;
+}
+
+std::vector<StoredNote> NotesDatabase::salvagedNotes() {
+    Statement next(db_, (selectNotes("NULL") +
+                         " WHERE n.Z_PK > ?1 AND n.ZDELETEDFLAG = 0 ORDER BY n.Z_PK LIMIT 1")
+                            .c_str());
+    Statement body(db_, "SELECT ZCONTENT FROM ZNOTEBODY WHERE ZOWNER = ?1");
+    if (!next || !body) return {};
+    const long long highest = highestNoteId().value_or(0);
+    std::vector<StoredNote> notes;
+    size_t unreadable = 0;
+    long long after = 0;
+    for (size_t read = 0; read < kMostSalvageReads; ++read) {
+        next.reset();
+        next.bind(1, after);
+        const int status = next.step();
+        if (status == SQLITE_DONE) break;
+        if (status != SQLITE_ROW) {
+            // The note after `after` lies in a damaged part: try past the next id.
+            ++unreadable;
+            if (++after >= highest) break;
+            continue;
+        }
+        StoredNote note = noteAt(next);
+        after = note.id;
+        body.reset();
+        body.bind(1, note.id);
+        if (body.step() == SQLITE_ROW) note.content = body.text(0);
+        notes.push_back(std::move(note));
+    }
+    NSLog("Notes database: damaged; " + std::to_string(notes.size()) + " notes read, " +
+          std::to_string(unreadable) + " ids that couldn't be read passed over");
+    sortNewestFirst(notes);
     return notes;
 }

@@ -25,6 +25,8 @@ public:
     NotesDatabase& operator=(const NotesDatabase&) = delete;
 
     bool insertNotes(const std::vector<std::shared_ptr<NoteObject>>& notes);
+    // Nothing when the file isn't a notes database. A database damaged in places gives the notes
+    // it still holds (salvagedNotes).
     std::optional<std::vector<StoredNote>> notesNewestFirst();
 
 private:
@@ -32,6 +34,11 @@ private:
     bool execute(const char* sql);
     std::optional<long long> storeId(const std::string& name);
     bool insertNote(const NoteObject& note);
+    // The damaged database read note by note in id order, newest first in the end: notes whose
+    // row can't be read are passed over, a note whose text can't be read comes without it.
+    std::vector<StoredNote> salvagedNotes();
+    // The highest note id the table still gives, if any.
+    std::optional<long long> highestNoteId();
     // Logs `what` with the error of the SQLite call that just failed.
     void logError(const std::string& what) const;
 

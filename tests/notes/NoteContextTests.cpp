@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "platform/foundation/FileIO.h"
@@ -74,6 +75,58 @@ TEST(NoteContextTest, FailuresAreReportedAndNeverCrash) {
         ASSERT_FALSE(log.messages().empty());
         EXPECT_NE(log.messages()[0].find("readonly"), std::string::npos) << log.messages()[0];
     }
+}
+
+TEST(NoteContextTest, ADatabaseDamagedInPlacesGivesTheNotesItStillHolds) {
+    TemporaryDeviceRoot root;
+    NoteContext context;
+    constexpr int kNotes = 400;
+    for (int i = 0; i < kNotes; ++i) {
+        addNote(context, "Body " + std::to_string(i), i)->setTitle("Title " + std::to_string(i));
+    }
+    ASSERT_TRUE(context.saveOutsideApp(nullptr));
+    const auto database = root / NoteContext::kDatabasePath;
+    std::string bytes = FileIO::readFile(database).value_or("");
+    ASSERT_GT(bytes.size(), 100u);
+    const size_t pageSize =
+        (static_cast<unsigned char>(bytes[16]) << 8) | static_cast<unsigned char>(bytes[17]);
+    // Overwrites the page holding `text`: a page of the notes' rows, or of their texts.
+    const auto damagePageOf = [&](const std::string& text) {
+        const size_t at = bytes.find(text);
+        ASSERT_NE(at, std::string::npos) << text;
+        const size_t page = at / pageSize * pageSize;
+        bytes.replace(page, pageSize, std::string(pageSize, 'A'));
+    };
+    damagePageOf("Title 200");
+    damagePageOf("Body 300");
+    ASSERT_TRUE(FileIO::writeFile(database, bytes));
+
+    SystemLogCapture log;
+    const auto notes = NoteContext::allNotes();
+    ASSERT_TRUE(notes.has_value());
+    EXPECT_GT(notes->size(), kNotes / 2);
+    EXPECT_LT(notes->size(), static_cast<size_t>(kNotes));
+    EXPECT_EQ(notes->front().title, "Title 399");
+    EXPECT_EQ(notes->back().title, "Title 0");
+    for (size_t i = 0; i < notes->size(); ++i) {
+        const StoredNote& note = (*notes)[i];
+        EXPECT_NE(note.title, "Title 200");
+        if (i > 0) {
+            EXPECT_LT(note.modificationDate, (*notes)[i - 1].modificationDate);
+        }
+        const std::string number = std::to_string(static_cast<int>(note.modificationDate));
+        EXPECT_EQ(note.title, "Title " + number);
+        if (!note.content.empty()) {
+            EXPECT_EQ(note.content, "Body " + number);
+        }
+    }
+    const auto damagedText = std::find_if(notes->begin(), notes->end(), [](const StoredNote& note) {
+        return note.title == "Title 300";
+    });
+    ASSERT_NE(damagedText, notes->end()) << "a note whose text is lost is still listed";
+    EXPECT_EQ(damagedText->content, "");
+    EXPECT_FALSE(log.messages().empty());
+    EXPECT_EQ(FileIO::readFile(database), bytes) << "the damaged file is only read";
 }
 
 TEST(NoteContextTest, FailuresAreLoggedWithSQLitesOwnMessage) {

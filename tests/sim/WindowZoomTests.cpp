@@ -34,6 +34,10 @@ TEST(WindowZoomTest, TheTitleSaysTheDeviceTheSystemAndTheAppInFront) {
     EXPECT_EQ(
         SimulatorOptions::parse({"--device", "iphone4s", "--convergance", "on"}).replayCommand(),
         "plakko-sim --device iphone4s --ios 7.0.4 --convergance on --script FILE");
+    const auto notes = SimulatorOptions::parse({"--scene", "notes"});
+    EXPECT_EQ(notes.windowTitle(), "iPhone 5 — iOS 7.0.4 — Notes");
+    EXPECT_EQ(notes.replayCommand(),
+              "plakko-sim --device iphone5 --ios 7.0.4 --scene notes --script FILE");
 }
 
 }  // namespace

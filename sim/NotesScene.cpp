@@ -1,0 +1,7 @@
+#include "sim/NotesScene.h"
+
+#include "platform/notesapp/NotesApp.h"
+
+void launchNotesApp() {
+    NotesApp::shared().launch();
+}
