@@ -16,6 +16,7 @@ namespace {
 // The scene each of the device's apps runs in its own process.
 std::optional<std::string> appScene(const std::string& app) {
     if (app == "Settings") return "settings";
+    if (app == "Notes") return "notes";
     return std::nullopt;
 }
 

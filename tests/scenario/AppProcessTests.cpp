@@ -5,6 +5,7 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -27,6 +28,36 @@ constexpr char kTurnOnNoteColour[] =
 constexpr char kPickGreenAndSave[] =
     "tap-row \"Choose Note Colour\"\nwait 0.6\ndrag 160 380 160 80\nwait 0.5\n"
     "drag 150 230 90 260\nwait 0.3\ntap-row Save\nwait 0.3\n";
+
+// On the lock screen: the note's text typed, the keyboard put away, the note exported.
+std::string exportNote(const std::string& text) {
+    return "tap 100 200\ntype \"" + text +
+           "\"\nwait 0.3\ntap 17 117\nwait 0.5\ntap 20 385\nwait 2\n";
+}
+constexpr char kOpenNotes[] = "unlock\ntap 46 70\nwait 0.5\n";
+
+// The values of `field` ("text" of text-bearing views, "rowText" of table rows) in a dump's app
+// windows, depth first.
+void collect(const nlohmann::json& view, const char* field, std::vector<std::string>& texts) {
+    if (view.contains(field) && view[field].is_string()) texts.push_back(view[field]);
+    if (view.contains("subviews")) {
+        for (const auto& subview : view["subviews"]) collect(subview, field, texts);
+    }
+}
+
+std::vector<std::string> appTexts(const nlohmann::json& tree, const char* field = "text") {
+    std::vector<std::string> texts;
+    if (tree.contains("app")) {
+        for (const auto& window : tree["app"]["windows"]) collect(window, field, texts);
+    }
+    return texts;
+}
+
+bool anyContains(const std::vector<std::string>& texts, const std::string& part) {
+    return std::any_of(texts.begin(), texts.end(), [&](const std::string& text) {
+        return text.find(part) != std::string::npos;
+    });
+}
 
 // The processes this thread has started that are still there (running or not yet reaped).
 std::vector<pid_t> childProcesses() {
@@ -110,6 +141,21 @@ TEST_F(AppProcessTest, AColourPickedInTheSettingsAppReachesTheNoteAtTheNextLock)
     EXPECT_GT(paper.g, paper.r + 40) << "the note isn't green";
     EXPECT_GT(paper.g, paper.b + 20) << "the note isn't green";
     EXPECT_TRUE(childProcesses().empty()) << "the Settings app outlived the run";
+}
+
+TEST_F(AppProcessTest, NotesExportedOnTheLockScreenShowInTheNotesAppOpenedOrBroughtBack) {
+    runScript(exportNote("Milk, eggs") + kOpenNotes + "dump-tree " + output("first.json") +
+              "\nhome\nwait 0.5\nlock\n" + exportNote("Call Anna") + kOpenNotes + "dump-tree " +
+              output("list.json") + "\ntap-row \"Plakko Note\"\nwait 0.6\ndump-tree " +
+              output("page.json") + "\n");
+    const auto first = appTexts(tree("first.json"), "rowText");
+    EXPECT_EQ(std::count(first.begin(), first.end(), "Plakko Note"), 1);
+    const auto list = appTexts(tree("list.json"), "rowText");
+    EXPECT_EQ(std::count(list.begin(), list.end(), "Plakko Note"), 2)
+        << "the list is read again when the app comes back";
+    // The newest note is the first row, and its page shows the text as exported.
+    EXPECT_TRUE(anyContains(appTexts(tree("page.json")), "Call Anna"))
+        << "the newest note opens first";
 }
 
 TEST_F(AppProcessTest, TheHomeButtonKeepsTheAppsProcessAndPaneForItsNextOpening) {
