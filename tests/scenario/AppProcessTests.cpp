@@ -247,6 +247,33 @@ TEST_F(AppProcessTest, ARespringEndsTheAppAndTheDeviceComesUpLockedOnItsHomeScre
     EXPECT_TRUE(preferences()[Settings::Key::color].boolValue()) << "the app's last write landed";
 }
 
+std::string fileText(const std::filesystem::path& file) {
+    std::stringstream text;
+    text << std::ifstream(file, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+// The README's day, from its script file: the colour picked in Settings on the note at the next
+// lock, the exported note read in the Notes app. The README shows the script as it is.
+TEST_F(AppProcessTest, TheReadmesDayRunsAsItTells) {
+    const std::filesystem::path repository = std::filesystem::path(PLAKKO_TESTS_DIR).parent_path();
+    const std::string day = fileText(repository / "docs/a-day-with-plakko.txt");
+    ASSERT_FALSE(day.empty());
+    std::ofstream(root_.path() / "day.txt") << day << "dump-tree day-end.json\n";
+    const std::string command = "cd '" + root_.path().string() + "' && '" + PLAKKO_SIM +
+                                "' --root . --script day.txt 2> errors.txt";
+    ASSERT_EQ(std::system(command.c_str()), 0) << fileText(root_.path() / "errors.txt");
+    const ScreenPixel paper = pixelAt("day-2-green-note.png", 120, 250);
+    EXPECT_GT(paper.g, paper.r + 40) << "the note isn't green";
+    EXPECT_TRUE(anyContains(appTexts(tree("day-end.json")), "Buy milk"));
+
+    const std::string readme = fileText(repository / "README.md");
+    std::istringstream lines(day);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_NE(readme.find("\n    " + line + "\n"), std::string::npos) << line;
+    }
+}
+
 // Two runs of one script that opens an app, moves through it and goes home give the same
 // pictures, in the zoom's middle too.
 TEST(AppProcessRuns, AScriptWithAnAppGivesTheSameScreenshotsOnEveryRun) {
