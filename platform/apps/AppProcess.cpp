@@ -37,6 +37,24 @@ std::string endDescription(int status) {
     return "ended";
 }
 
+// The child in a process group of its own: a terminal's Ctrl+C is SpringBoard's to answer, and
+// SpringBoard ends its apps itself.
+class SpawnAttributes {
+public:
+    SpawnAttributes() {
+        posix_spawnattr_init(&attributes_);
+        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETPGROUP);
+        posix_spawnattr_setpgroup(&attributes_, 0);
+    }
+    ~SpawnAttributes() { posix_spawnattr_destroy(&attributes_); }
+    SpawnAttributes(const SpawnAttributes&) = delete;
+    SpawnAttributes& operator=(const SpawnAttributes&) = delete;
+    const posix_spawnattr_t* get() const { return &attributes_; }
+
+private:
+    posix_spawnattr_t attributes_;
+};
+
 class SpawnActions {
 public:
     SpawnActions() { posix_spawn_file_actions_init(&actions_); }
@@ -65,13 +83,15 @@ AppProcess::AppProcess(const std::vector<std::string>& command, size_t pixelWidt
     const int appEnd = above(sockets[1]);
     const int buffer = above(dup(frameBuffer_->descriptor()));
     SpawnActions actions;
+    const SpawnAttributes attributes;
     actions.hand(appEnd, kChannelDescriptor);
     actions.hand(buffer, kFrameBufferDescriptor);
     std::vector<std::string> arguments = command;
     std::vector<char*> argv;
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
-    const int spawned = posix_spawn(&pid_, argv[0], actions.get(), nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawn(&pid_, argv[0], actions.get(), attributes.get(), argv.data(), environ);
     close(appEnd);
     close(buffer);
     if (spawned != 0) {
