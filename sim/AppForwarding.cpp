@@ -12,7 +12,8 @@
 
 namespace {
 
-constexpr const char* kAppCommands[] = {"type", "key", "tap-row", "back", "memory-warning"};
+constexpr const char* kAppCommands[] = {"type",           "key",         "tap-row", "back",
+                                        "memory-warning", "alert-button"};
 
 // Runs the command in the app in front; false when no app is in front of the unlocked device.
 // SpringBoard's time catches up with the app's, which the command may have moved on.

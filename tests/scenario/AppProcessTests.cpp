@@ -159,6 +159,16 @@ TEST_F(AppProcessTest, NotesExportedOnTheLockScreenShowInTheNotesAppOpenedOrBrou
         << "the newest note opens first";
 }
 
+TEST_F(AppProcessTest, ThePasswordPromptOfTheSettingsAppIsAnsweredInItsProcess) {
+    writePreferences({{Settings::Key::passEnabled, PlistValue::boolean(true)},
+                      {Settings::Key::pass, PlistValue::string("c2VzYW1l")}});  // "sesame"
+    runScript(std::string(kOpenSettings) + kOpenPlakko +
+              "type sesame\nalert-button Ok\nwait 0.6\n" + "dump-tree " + output("answered.json") +
+              "\n");
+    const auto rows = appTexts(tree("answered.json"), "rowText");
+    EXPECT_TRUE(anyContains(rows, "Enabled")) << "the pane opens for the right password";
+}
+
 TEST_F(AppProcessTest, TheHomeButtonKeepsTheAppsProcessAndPaneForItsNextOpening) {
     SystemLogCapture log;
     std::vector<pid_t> first, second;
