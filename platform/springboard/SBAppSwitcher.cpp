@@ -43,9 +43,7 @@ void SBAppSwitcher::open(const std::string& name, CGRect icon) {
     if (front_) return;
     auto app = application(name);
     try {
-        if (app->isRunning()) {
-            app->enterForeground();
-        } else {
+        if (!app->isRunning() || !bringBack(*app)) {
             const auto command = command_ ? command_(name) : std::vector<std::string>{};
             if (command.empty()) {
                 NSLog(name + " is not part of this device");
@@ -59,6 +57,16 @@ void SBAppSwitcher::open(const std::string& name, CGRect icon) {
         return;
     }
     show(app, icon);
+}
+
+bool SBAppSwitcher::bringBack(SBApplication& app) {
+    try {
+        app.enterForeground();
+        return true;
+    } catch (const AppProcess::Failed& failure) {
+        NSLog(app.name() + " " + failure.what() + " in the background; starting it again");
+        return false;
+    }
 }
 
 void SBAppSwitcher::show(const std::shared_ptr<SBApplication>& app, CGRect icon) {

@@ -13,7 +13,8 @@ class SBApplication;
 class UIWindow;
 
 // Which app is in front, and the way apps come and go: an app opens zooming out of its icon (its
-// process started the first time, brought back from the background after), goes to the
+// process started the first time, brought back from the background after, started again when it
+// ended there), goes to the
 // background zooming back into it when the home button is pressed, and is ended when it fails
 // (SpringBoard logs a line and shows the home screen) or when SpringBoard ends. The app's screen
 // shows in SpringBoard's app window, between the home screen and the lock screen. Owns the apps
@@ -53,6 +54,8 @@ private:
     void failed(const std::shared_ptr<SBApplication>& app, const std::string& reason);
     std::shared_ptr<SBApplication> application(const std::string& name);
     void show(const std::shared_ptr<SBApplication>& app, CGRect icon);
+    // Brings a background app to the front; false, logged, when it ended meanwhile.
+    bool bringBack(SBApplication& app);
     void takeWindowAwayWhenEmpty();
 
     AppCommand command_;

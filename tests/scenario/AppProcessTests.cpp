@@ -103,6 +103,16 @@ private:
 
 class AppProcessTest : public LockScreenScenario {
 protected:
+    // In a sanitizer build an app would catch its own crash, report it and exit; the apps started
+    // from here on crash as programs do.
+    static void appsCrashAsProgramsDo() {
+        const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
+        const std::string appOptions =
+            (sanitizerOptions ? std::string(sanitizerOptions) + ":" : std::string()) +
+            "handle_segv=0";
+        ::setenv("ASAN_OPTIONS", appOptions.c_str(), 1);
+    }
+
     // Runs the script's parts line by line in this process; the apps run in plakko-sim's.
     void runPaused(PausingScript& script) {
         std::istream in(&script);
@@ -204,12 +214,7 @@ TEST_F(AppProcessTest, LockingOverAnAppShowsTheLockScreenAndUnlockingReturnsToTh
 }
 
 TEST_F(AppProcessTest, AnAppThatCrashesIsEndedAndTheDeviceGoesOnWithWhatItWrote) {
-    // In a sanitizer build the app would catch its own crash, report it and exit; here it
-    // crashes as a program does.
-    const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
-    const std::string appOptions =
-        (sanitizerOptions ? std::string(sanitizerOptions) + ":" : std::string()) + "handle_segv=0";
-    ::setenv("ASAN_OPTIONS", appOptions.c_str(), 1);
+    appsCrashAsProgramsDo();
     SystemLogCapture log;
     std::vector<pid_t> crashed, reopened;
     PausingScript script;
@@ -232,6 +237,24 @@ TEST_F(AppProcessTest, AnAppThatCrashesIsEndedAndTheDeviceGoesOnWithWhatItWrote)
     EXPECT_EQ(appPaneTitle(again), "Settings") << "a new process starts at its root";
     ASSERT_EQ(reopened.size(), 1u);
     EXPECT_NE(reopened, crashed);
+}
+
+TEST_F(AppProcessTest, AnAppThatCrashedInTheBackgroundStartsAfreshFromItsIcon) {
+    appsCrashAsProgramsDo();
+    SystemLogCapture log;
+    PausingScript script;
+    script.add(std::string(kOpenSettings) + kOpenPlakko + "home\nwait 0.5\n", [&] {
+        for (pid_t app : childProcesses()) kill(app, SIGSEGV);
+    });
+    script.add("tap 122 70\nwait 0.5\ndump-tree " + output("again.json") + "\n");
+    runPaused(script);
+
+    EXPECT_EQ(
+        log.count("Settings crashed (Segmentation fault) in the background; starting it again"),
+        1u);
+    const nlohmann::json again = tree("again.json");
+    EXPECT_TRUE(hasApp(again, "Settings"));
+    EXPECT_EQ(appPaneTitle(again), "Settings") << "a new process starts at its root";
 }
 
 TEST_F(AppProcessTest, AnAppThatStopsAnsweringIsKilledAfterItsFrameDeadline) {
