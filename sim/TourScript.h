@@ -4,8 +4,9 @@
 // written into a folder.
 
 // SpringBoard's: the lock screen with the note, turned to landscape and back, dimmed, unlocked
-// to the home screen and locked again. It only looks: the note is the person's own and stays as
-// it was.
+// to the home screen, the Settings and Notes apps opened from it (each left with the home
+// button), and locked again. It only looks: the note and the settings are the person's own and
+// stay as they were.
 inline constexpr char kSpringBoardTourScript[] = R"(# SpringBoard, on virtual time.
 wait 0.5
 screenshot 00-lock-screen.png
@@ -18,10 +19,20 @@ screenshot 02-dimmed.png
 unlock
 wait 0.5
 screenshot 03-home-screen.png
+tap 122 70
+wait 0.6
+screenshot 04-settings-app.png
+home
+wait 0.5
+tap 46 70
+wait 0.6
+screenshot 05-notes-app.png
+dump-tree view-tree.json
+home
+wait 0.5
 lock
 wait 0.5
-screenshot 04-locked-again.png
-dump-tree view-tree.json
+screenshot 06-locked-again.png
 )";
 
 // The sample scene's, whose moments follow its motions: at rest, springing down, settled,

@@ -34,7 +34,7 @@ protected:
     Result run(const std::vector<std::string>& arguments, const std::string& input = "") {
         std::istringstream in(input);
         std::ostringstream out, err;
-        const int status = runSimulator(arguments, in, out, err);
+        const int status = runSimulator(arguments, in, out, err, {nullptr, PLAKKO_SIM});
         return {status, out.str(), err.str()};
     }
 
@@ -269,6 +269,8 @@ TEST_F(HeadlessScriptTest, WithoutAScriptTheTourIsWrittenToAFolderItNames) {
         }
     }
     EXPECT_GE(screenshots, 3u);
-    std::ifstream tree(folder / "view-tree.json");
-    EXPECT_FALSE(nlohmann::json::parse(tree)["windows"].empty());
+    std::ifstream file(folder / "view-tree.json");
+    const nlohmann::json tree = nlohmann::json::parse(file);
+    EXPECT_FALSE(tree["windows"].empty());
+    EXPECT_EQ(tree["app"]["process"], "Notes") << "the tour opens the apps too";
 }
