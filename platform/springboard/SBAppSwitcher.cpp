@@ -90,8 +90,7 @@ void SBAppSwitcher::show(const std::shared_ptr<SBApplication>& app, CGRect icon)
 
 void SBAppSwitcher::goHome() {
     if (!front_) return;
-    auto leaving = std::move(front_);
-    front_ = nullptr;
+    auto leaving = takeFront();
     leaving->resignFirstResponder();
     // The home screen takes the fingers while the app zooms away.
     window_->setUserInteractionEnabled(false);
@@ -100,6 +99,7 @@ void SBAppSwitcher::goHome() {
             app->enterBackground();
         } catch (const AppProcess::Failed& failure) {
             failed(app, failure.what());
+            takeAway(leaving);
             return;
         }
     }
@@ -109,10 +109,7 @@ void SBAppSwitcher::goHome() {
             leaving->setTransform(iconTransform(frontIcon_));
             leaving->setAlpha(0);
         },
-        [this, leaving](bool) {
-            leaving->removeFromSuperview();
-            takeWindowAwayWhenEmpty();
-        });
+        [this, leaving](bool) { takeAway(leaving); });
 }
 
 std::shared_ptr<SBApplication> SBAppSwitcher::frontApplication() const {
@@ -149,24 +146,23 @@ void SBAppSwitcher::setTakesTyping(bool takes) {
 void SBAppSwitcher::failed(const std::shared_ptr<SBApplication>& app, const std::string& reason) {
     NSLog(app->name() + " " + reason + "; back to the home screen");
     app->terminate();
-    if (front_ && front_->application() == app) {
-        front_->resignFirstResponder();
-        front_->removeFromSuperview();
-        front_ = nullptr;
-        takeWindowAwayWhenEmpty();
-    }
+    if (front_ && front_->application() == app) takeAway(takeFront());
 }
 
-void SBAppSwitcher::takeWindowAwayWhenEmpty() {
+std::shared_ptr<SBAppFrameView> SBAppSwitcher::takeFront() {
+    auto view = std::move(front_);
+    front_ = nullptr;
+    return view;
+}
+
+void SBAppSwitcher::takeAway(const std::shared_ptr<SBAppFrameView>& view) {
+    view->resignFirstResponder();
+    view->removeFromSuperview();
     // An empty window on the screen would still take the fingers meant for the home screen.
     if (window_->subviews().empty()) UIApplication::sharedApplication().removeWindow(window_.get());
 }
 
 void SBAppSwitcher::endApplications() {
-    if (front_) {
-        front_->removeFromSuperview();
-        front_ = nullptr;
-        takeWindowAwayWhenEmpty();
-    }
+    if (front_) takeAway(takeFront());
     for (auto& [name, app] : apps_) app->terminate();
 }

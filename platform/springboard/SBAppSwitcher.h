@@ -56,7 +56,10 @@ private:
     void show(const std::shared_ptr<SBApplication>& app, CGRect icon);
     // Brings a background app to the front; false, logged, when it ended meanwhile.
     bool bringBack(SBApplication& app);
-    void takeWindowAwayWhenEmpty();
+    // The frame view in front, no longer in front.
+    std::shared_ptr<SBAppFrameView> takeFront();
+    // Takes a frame view off the screen, and the app window too once it is empty.
+    void takeAway(const std::shared_ptr<SBAppFrameView>& view);
 
     AppCommand command_;
     std::map<std::string, std::shared_ptr<SBApplication>> apps_;

@@ -257,6 +257,19 @@ TEST_F(AppProcessTest, AnAppThatCrashedInTheBackgroundStartsAfreshFromItsIcon) {
     EXPECT_EQ(appPaneTitle(again), "Settings") << "a new process starts at its root";
 }
 
+TEST_F(AppProcessTest, AnAppGoneBeforeTheHomeButtonLeavesNothingOfItOnTheScreen) {
+    SystemLogCapture log;
+    PausingScript script;
+    script.add(kOpenSettings, [&] {
+        for (pid_t app : childProcesses()) kill(app, SIGKILL);
+    });
+    script.add("home\nwait 0.5\ndump-tree " + output("home.json") + "\n");
+    runPaused(script);
+
+    EXPECT_EQ(log.count("Settings crashed (Killed); back to the home screen"), 1u);
+    EXPECT_EQ(lastViewOfClass(tree("home.json"), "SBAppFrameView"), nullptr);
+}
+
 TEST_F(AppProcessTest, AnAppThatStopsAnsweringIsKilledAfterItsFrameDeadline) {
     SystemLogCapture log;
     std::vector<pid_t> stopped;
