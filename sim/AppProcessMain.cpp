@@ -1,7 +1,6 @@
 #include "sim/AppProcessMain.h"
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <ostream>
 
@@ -38,17 +37,26 @@ public:
         for (;;) {
             AppMessage request;
             try {
+                // Between requests the turn is finished: a termination signal may end the
+                // process at once.
+                TerminationSignals::WaitingForInput waiting;
                 request = channel_.receive();
             } catch (const AppChannel::Broken&) {
                 return;
             }
-            if (request.time > NSDate::now()) NSRunLoop::mainRunLoop().runUntilDate(request.time);
-            AppMessage answer = handle(request);
-            answer.finger = drawFrame() ? 1 : 0;
-            channel_.send(answer);
+            answer(request);
         }
     }
 
+    // Brings the app to the request's time, does what it asks and answers with the new frame.
+    void answer(const AppMessage& request) {
+        if (request.time > NSDate::now()) NSRunLoop::mainRunLoop().runUntilDate(request.time);
+        AppMessage answer = handle(request);
+        answer.frameChanged = drawFrame();
+        channel_.send(answer);
+    }
+
+private:
     // Draws the app's screen into the frame buffer; false when it is as it was.
     bool drawFrame() {
         NSRunLoop::mainRunLoop().runOneTurn();  // commits what the request changed
@@ -59,7 +67,6 @@ public:
         return true;
     }
 
-private:
     AppMessage handle(const AppMessage& request) {
         AppMessage answer(AppMessageKind::Done, NSDate::now());
         const CGPoint point{request.x, request.y};
@@ -127,17 +134,13 @@ private:
     ScriptContext context_{screen_, "."};
 };
 
-size_t screenPixels(CGFloat points) {
-    return static_cast<size_t>(std::lround(points * UIScreen::mainScreen().scale()));
-}
-
 void run(const SimulatorOptions& options) {
     prepareDeviceRoot(options.root);
     options.device.apply(options.systemVersion);
     AppChannel channel(AppProcess::kChannelDescriptor);
-    const CGSize screen = UIScreen::mainScreen().bounds().size;
-    SharedFrameBuffer frameBuffer(AppProcess::kFrameBufferDescriptor, screenPixels(screen.width),
-                                  screenPixels(screen.height));
+    SharedFrameBuffer frameBuffer(AppProcess::kFrameBufferDescriptor,
+                                  UIScreen::mainScreen().pixelWidth(),
+                                  UIScreen::mainScreen().pixelHeight());
     AppMessage launch;
     try {
         launch = channel.receive();
@@ -147,12 +150,9 @@ void run(const SimulatorOptions& options) {
     if (launch.kind != AppMessageKind::Launch)
         throw std::runtime_error("SpringBoard didn't ask for a launch");
     Clock::setCurrent(std::make_shared<VirtualClock>(launch.time));
-    const auto scene = startScene(options);
+    launchApp(options);
     RunningApp app(channel, frameBuffer);
-    app.drawFrame();
-    AppMessage firstFrame(AppMessageKind::Done, NSDate::now());
-    firstFrame.finger = 1;
-    channel.send(firstFrame);
+    app.answer(launch);  // the first frame
     app.serve();
 }
 
@@ -166,6 +166,10 @@ int runAppProcess(const std::vector<std::string>& arguments, std::ostream& err) 
         err << "plakko-sim app: " << error.what() << "\n";
         return 2;
     }
+    if (!isAppScene(options->scene)) {
+        err << "plakko-sim app: --scene settings or --scene notes names the app\n";
+        return 2;
+    }
     TerminationSignals::install();
     int status = 1;
     try {
@@ -176,10 +180,6 @@ int runAppProcess(const std::vector<std::string>& arguments, std::ostream& err) 
     } catch (const std::exception& error) {
         err << "plakko-sim app: " << error.what() << "\n";
     }
-    try {
-        NSRunLoop::mainRunLoop().runOneTurn();
-    } catch (const std::exception& error) {
-        err << "plakko-sim app: " << error.what() << "\n";
-    }
+    TerminationSignals::finishLastTurn(err, "plakko-sim app");
     return status;
 }

@@ -37,17 +37,25 @@ SBAppSwitcher::AppCommand appCommand(const SimulatorOptions& options,
 
 }  // namespace
 
-std::shared_ptr<SampleScene> startScene(const SimulatorOptions& options) {
-    if (options.scene == SimulatorOptions::Scene::Sample) return SampleScene::show();
+bool isAppScene(SimulatorOptions::Scene scene) {
+    return scene == SimulatorOptions::Scene::Settings || scene == SimulatorOptions::Scene::Notes;
+}
+
+void launchApp(const SimulatorOptions& options) {
     if (options.scene == SimulatorOptions::Scene::Settings) {
         launchSettingsApp(options);
-        return nullptr;
-    }
-    if (options.scene == SimulatorOptions::Scene::Notes) {
+    } else {
         launchNotesApp();
+    }
+}
+
+std::shared_ptr<SampleScene> startScene(const SimulatorOptions& options) {
+    if (options.scene == SimulatorOptions::Scene::Sample) return SampleScene::show();
+    installDeliverables();
+    if (isAppScene(options.scene)) {
+        launchApp(options);
         return nullptr;
     }
-    installDeliverables();
     if (options.convergance) setConverganceInstalled(*options.convergance);
     SpringBoard::shared().boot();
     SpringBoard::shared().appSwitcher().setAppCommand(appCommand(options, options.appProgram));

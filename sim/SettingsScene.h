@@ -2,7 +2,7 @@
 
 struct SimulatorOptions;
 
-// Starts the Settings app on the simulated device, with the deliverables the build made installed:
+// Starts the Settings app on the simulated device, whose root holds the installed deliverables:
 // its root list, General → About telling the device profile's name, kind and system.
 void launchSettingsApp(const SimulatorOptions& options);
 

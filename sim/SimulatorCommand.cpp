@@ -187,13 +187,7 @@ Ending run(const SimulatorOptions& options, std::istream& in, std::ostream& out)
 void finishPendingWork(std::ostream& err) {
     // The apps finish their own work as they end.
     if (SpringBoard::shared().isBooted()) SpringBoard::shared().appSwitcher().endApplications();
-    try {
-        NSRunLoop::mainRunLoop().runOneTurn();
-    } catch (const TerminationSignals::TerminationRequested&) {
-        // Already on the way out.
-    } catch (const std::exception& error) {
-        err << "plakko-sim: " << error.what() << "\n";
-    }
+    TerminationSignals::finishLastTurn(err, "plakko-sim");
 }
 
 void respring(const std::vector<std::string>& arguments, const Ending& ending,

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <exception>
 #include <iostream>
 #include <mutex>
 #include <thread>
@@ -60,6 +61,16 @@ WaitingForInput::WaitingForInput() {
 WaitingForInput::~WaitingForInput() {
     std::lock_guard lock(stateMutex());
     waitingForInput = false;
+}
+
+void finishLastTurn(std::ostream& err, std::string_view program) {
+    try {
+        NSRunLoop::mainRunLoop().runOneTurn();
+    } catch (const TerminationRequested&) {
+        // Already on the way out.
+    } catch (const std::exception& error) {
+        err << program << ": " << error.what() << "\n";
+    }
 }
 
 }  // namespace TerminationSignals

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <iosfwd>
+#include <string_view>
+
 // SIGTERM, SIGINT and SIGHUP end the simulator the way Escape does: the main run loop finishes
 // its turn first, so writes the device had pending (a preference saved at the end of the turn)
 // reach their files. A watcher thread takes the signals; the main thread learns of one at the
@@ -14,6 +17,11 @@ void install();
 struct TerminationRequested {
     int signal;
 };
+
+// Finishes the main run loop's turn as the process ends, so that what it was about to write
+// lands; a termination signal meanwhile doesn't stop it. An error is told on `err` after
+// "`program`: ".
+void finishLastTurn(std::ostream& err, std::string_view program);
 
 // Marks the main thread as blocked on input with the run loop's turn finished.
 class WaitingForInput {

@@ -11,8 +11,8 @@
 
 namespace {
 
-// kind, finger, time, x, y and the text's length, in this machine's byte order: both ends are
-// the same program.
+// kind, finger, time, x, y, whether the frame changed and the text's length, in this machine's byte
+// order: both ends are the same program.
 struct Header {
     std::uint32_t textSize;
     std::uint8_t kind;
@@ -20,6 +20,7 @@ struct Header {
     double time;
     double x;
     double y;
+    std::uint8_t frameChanged;
 };
 
 // More than any view-tree dump; a longer message is a broken stream.
@@ -45,12 +46,14 @@ void AppChannel::close() {
 
 void AppChannel::send(const AppMessage& message) {
     if (message.text.size() > kLongestText) throw Broken("a message's text is too long");
-    const Header header{static_cast<std::uint32_t>(message.text.size()),
-                        static_cast<std::uint8_t>(message.kind),
-                        message.finger,
-                        message.time,
-                        message.x,
-                        message.y};
+    Header header{};
+    header.textSize = static_cast<std::uint32_t>(message.text.size());
+    header.kind = static_cast<std::uint8_t>(message.kind);
+    header.finger = message.finger;
+    header.time = message.time;
+    header.x = message.x;
+    header.y = message.y;
+    header.frameChanged = message.frameChanged ? 1 : 0;
     std::vector<char> bytes(sizeof header + message.text.size());
     std::memcpy(bytes.data(), &header, sizeof header);
     std::memcpy(bytes.data() + sizeof header, message.text.data(), message.text.size());
@@ -64,19 +67,18 @@ void AppChannel::send(const AppMessage& message) {
     }
 }
 
-void AppChannel::readExactly(void* into, size_t size,
-                             std::chrono::steady_clock::time_point deadline, bool hasDeadline) {
+void AppChannel::readExactly(void* into, size_t size, Deadline deadline) {
     auto* bytes = static_cast<char*>(into);
     size_t read = 0;
     while (read < size) {
-        if (hasDeadline) {
+        if (deadline) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
+                *deadline - std::chrono::steady_clock::now());
             pollfd ready{socket_, POLLIN, 0};
             const int polled = ::poll(&ready, 1, static_cast<int>(std::max<long>(0, left.count())));
             if (polled < 0 && errno == EINTR) continue;
             if (polled < 0) throw Broken(failure("can't wait for an answer"));
-            if (polled == 0) throw Broken(kNoAnswer);
+            if (polled == 0) throw NoAnswer();
         }
         const ssize_t count = ::recv(socket_, bytes + read, size - read, 0);
         if (count < 0 && errno == EINTR) continue;
@@ -87,19 +89,20 @@ void AppChannel::readExactly(void* into, size_t size,
 }
 
 AppMessage AppChannel::receive(std::optional<std::chrono::milliseconds> timeout) {
-    const auto deadline =
-        std::chrono::steady_clock::now() + timeout.value_or(std::chrono::milliseconds(0));
+    Deadline deadline;
+    if (timeout) deadline = std::chrono::steady_clock::now() + *timeout;
     Header header{};
-    readExactly(&header, sizeof header, deadline, timeout.has_value());
+    readExactly(&header, sizeof header, deadline);
     if (header.textSize > kLongestText ||
         header.kind > static_cast<std::uint8_t>(AppMessageKind::Failed)) {
         throw Broken("the channel carries something that isn't a message");
     }
     AppMessage message(static_cast<AppMessageKind>(header.kind), header.time);
     message.finger = header.finger;
+    message.frameChanged = header.frameChanged != 0;
     message.x = header.x;
     message.y = header.y;
     message.text.resize(header.textSize);
-    readExactly(message.text.data(), message.text.size(), deadline, timeout.has_value());
+    readExactly(message.text.data(), message.text.size(), deadline);
     return message;
 }

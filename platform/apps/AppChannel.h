@@ -14,9 +14,10 @@ public:
     struct Broken : std::runtime_error {
         using std::runtime_error::runtime_error;
     };
-
-    // Broken's what() when the wait for a message ran out.
-    static constexpr char kNoAnswer[] = "no answer in time";
+    // The wait for a message ran out: the other end may still be there.
+    struct NoAnswer : Broken {
+        NoAnswer() : Broken("no answer in time") {}
+    };
 
     explicit AppChannel(int socket);
     ~AppChannel();
@@ -24,14 +25,15 @@ public:
     AppChannel& operator=(const AppChannel&) = delete;
 
     void send(const AppMessage& message);
-    // Waits for the next message, at most `timeout` when one is given. Throws Broken.
+    // Waits for the next message, at most `timeout` when one is given. Throws Broken (NoAnswer
+    // when the time ran out).
     AppMessage receive(std::optional<std::chrono::milliseconds> timeout = std::nullopt);
     // Ends the conversation: the other end reads the end of the stream.
     void close();
 
 private:
-    void readExactly(void* into, size_t size, std::chrono::steady_clock::time_point deadline,
-                     bool hasDeadline);
+    using Deadline = std::optional<std::chrono::steady_clock::time_point>;
+    void readExactly(void* into, size_t size, Deadline deadline);
 
     int socket_;
 };

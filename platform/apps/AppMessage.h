@@ -7,8 +7,8 @@
 
 // One message between SpringBoard and an app's process. SpringBoard asks, the app answers each
 // request with Done or Failed (the reason in `text`), the frame buffer then holding its screen as
-// it is after the request (`finger` is 1 when that changed). Every request carries SpringBoard's
-// time: the app's clock goes there first.
+// it is after the request (`frameChanged` says whether that changed). Every request carries
+// SpringBoard's time: the app's clock goes there first.
 enum class AppMessageKind : std::uint8_t {
     // Requests.
     Launch,      // start the app; the first frame follows
@@ -37,6 +37,7 @@ struct AppMessage {
     std::int32_t finger = 0;
     double x = 0;
     double y = 0;
+    bool frameChanged = false;
     std::string text;
 };
 

@@ -109,11 +109,10 @@ AppMessage AppProcess::request(const AppMessage& request, std::chrono::milliseco
     try {
         channel_->send(request);
         return channel_->receive(deadline);
-    } catch (const AppChannel::Broken& broken) {
-        if (std::string_view(broken.what()) == AppChannel::kNoAnswer) {
-            reapWithin(std::chrono::milliseconds(0));
-            throw Failed("stopped answering and was ended");
-        }
+    } catch (const AppChannel::NoAnswer&) {
+        reapWithin(std::chrono::milliseconds(0));
+        throw Failed("stopped answering and was ended");
+    } catch (const AppChannel::Broken&) {
         // The channel closes as the process ends: give its end a moment to be told.
         throw Failed(reapWithin(std::chrono::seconds(1)));
     }

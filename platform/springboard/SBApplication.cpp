@@ -1,21 +1,12 @@
 #include "platform/springboard/SBApplication.h"
 
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 
 #include "platform/apps/AppProcess.h"
 #include "platform/apps/SharedFrameBuffer.h"
 #include "platform/foundation/Clock.h"
 #include "platform/ui/views/UIScreen.h"
-
-namespace {
-
-size_t screenPixels(CGFloat points) {
-    return static_cast<size_t>(std::lround(points * UIScreen::mainScreen().scale()));
-}
-
-}  // namespace
 
 SBApplication::SBApplication(std::string name) : name_(std::move(name)) {}
 
@@ -26,9 +17,8 @@ bool SBApplication::isRunning() const {
 }
 
 void SBApplication::launch(const std::vector<std::string>& command) {
-    const CGSize screen = UIScreen::mainScreen().bounds().size;
-    process_ = std::make_unique<AppProcess>(command, screenPixels(screen.width),
-                                            screenPixels(screen.height));
+    const UIScreen& screen = UIScreen::mainScreen();
+    process_ = std::make_unique<AppProcess>(command, screen.pixelWidth(), screen.pixelHeight());
     frame_ = nullptr;
     AppMessage launch(AppMessageKind::Launch, NSDate::now());
     const AppMessage answer = process_->request(launch, kLaunchDeadline);
@@ -58,8 +48,7 @@ AppMessage SBApplication::request(AppMessage message) {
 }
 
 bool SBApplication::takeFrame(const AppMessage& answer) {
-    const bool changed = answer.finger != 0;
-    if (!changed && frame_) return false;
+    if (!answer.frameChanged && frame_) return false;
     const SharedFrameBuffer& buffer = process_->frameBuffer();
     const auto pixels = buffer.pixels();
     CGImage::Pixels copy(pixels.size());

@@ -1,5 +1,7 @@
 #include "platform/ui/views/UIScreen.h"
 
+#include <cmath>
+
 #include "platform/graphics/UIGraphics.h"
 #include "platform/runtime/Runtime.h"
 
@@ -11,6 +13,14 @@ Class UIScreen::classObject() {
 UIScreen& UIScreen::mainScreen() {
     static std::shared_ptr<UIScreen> screen = std::make_shared<UIScreen>();
     return *screen;
+}
+
+size_t UIScreen::pixelWidth() const {
+    return static_cast<size_t>(std::lround(bounds_.size.width * scale_));
+}
+
+size_t UIScreen::pixelHeight() const {
+    return static_cast<size_t>(std::lround(bounds_.size.height * scale_));
 }
 
 void UIScreen::configure(CGSize size, CGFloat scale) {

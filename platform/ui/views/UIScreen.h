@@ -13,6 +13,9 @@ class UIScreen : public NSObject {
 
     CGRect bounds() const { return bounds_; }
     CGFloat scale() const { return scale_; }
+    // The screen in pixels: its bounds at its scale, to the nearest whole pixel.
+    size_t pixelWidth() const;
+    size_t pixelHeight() const;
     void configure(CGSize size, CGFloat scale);
 
 private:
