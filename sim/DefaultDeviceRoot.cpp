@@ -1,7 +1,7 @@
 #include "sim/DefaultDeviceRoot.h"
 
 #include <cstdlib>
-#include <stdexcept>
+#include <ostream>
 
 std::filesystem::path defaultDeviceRoot() {
     if (const char* dataHome = std::getenv("XDG_DATA_HOME");
@@ -13,9 +13,14 @@ std::filesystem::path defaultDeviceRoot() {
            "share" / "plakko" / "device";
 }
 
-std::filesystem::path takeRootOption(std::vector<std::string>& args) {
+std::optional<std::filesystem::path> takeRootOption(std::vector<std::string>& args,
+                                                    std::string_view command,
+                                                    std::string_view usage, std::ostream& err) {
     if (args.size() < 2 || args[0] != "--root") return defaultDeviceRoot();
-    if (args[1].empty()) throw std::invalid_argument("--root needs a folder");
+    if (args[1].empty()) {
+        err << command << ": --root needs a folder\n" << usage;
+        return std::nullopt;
+    }
     std::filesystem::path root = args[1];
     args.erase(args.begin(), args.begin() + 2);
     return root;

@@ -5,7 +5,6 @@
 #include <limits>
 #include <optional>
 #include <ostream>
-#include <stdexcept>
 
 #include <strings.h>
 
@@ -166,13 +165,8 @@ int remove(const std::vector<std::string>& args, std::ostream& out) {
 int runDefaultsCommand(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err) {
     std::vector<std::string> args = arguments;
-    std::filesystem::path root;
-    try {
-        root = takeRootOption(args);
-    } catch (const std::invalid_argument& error) {
-        err << "defaults: " << error.what() << "\n" << kUsage;
-        return 2;
-    }
+    const auto root = takeRootOption(args, "defaults", kUsage, err);
+    if (!root) return 2;
     if (args.empty()) {
         err << kUsage;
         return 2;
@@ -186,7 +180,7 @@ int runDefaultsCommand(const std::vector<std::string>& arguments, std::ostream& 
         err << kUsage;
         return 2;
     }
-    DeviceRoot::setPath(root);
+    DeviceRoot::setPath(*root);
     try {
         if (verb == "read") return read(args, out);
         if (verb == "write") return write(args);

@@ -2,7 +2,6 @@
 
 #include <ostream>
 #include <sstream>
-#include <stdexcept>
 
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/notes/NoteContext.h"
@@ -24,18 +23,13 @@ void printNote(const StoredNote& note, std::ostream& out) {
 int runNotesCommand(const std::vector<std::string>& arguments, std::ostream& out,
                     std::ostream& err) {
     std::vector<std::string> args = arguments;
-    std::filesystem::path root;
-    try {
-        root = takeRootOption(args);
-    } catch (const std::invalid_argument& error) {
-        err << "notes: " << error.what() << "\n" << kUsage;
-        return 2;
-    }
+    const auto root = takeRootOption(args, "notes", kUsage, err);
+    if (!root) return 2;
     if (args != std::vector<std::string>{"list"}) {
         err << kUsage;
         return 2;
     }
-    DeviceRoot::setPath(root);
+    DeviceRoot::setPath(*root);
     if (!NoteContext::storeExists()) {
         err << "notes: there is no Notes store at "
             << DeviceRoot::resolve(NoteContext::kDatabasePath).string() << "\n";
