@@ -106,11 +106,12 @@ protected:
     // In a sanitizer build an app would catch its own crash, report it and exit; the apps started
     // from here on crash as programs do.
     static void appsCrashAsProgramsDo() {
-        const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
-        const std::string appOptions =
-            (sanitizerOptions ? std::string(sanitizerOptions) + ":" : std::string()) +
-            "handle_segv=0";
-        ::setenv("ASAN_OPTIONS", appOptions.c_str(), 1);
+        for (const char* variable : {"ASAN_OPTIONS", "TSAN_OPTIONS"}) {
+            const char* options = std::getenv(variable);
+            const std::string appOptions =
+                (options ? std::string(options) + ":" : std::string()) + "handle_segv=0";
+            ::setenv(variable, appOptions.c_str(), 1);
+        }
     }
 
     // Runs the script's parts line by line in this process; the apps run in plakko-sim's.
