@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -24,15 +25,25 @@ namespace {
 
 constexpr char kBundle[] = "/Library/PreferenceBundles/Fuzz.bundle";
 
-// A device root of its own, in memory-backed /dev/shm when there is one, on virtual time.
+// A device root of its own, in memory-backed /dev/shm when there is one, removed as the process
+// ends.
+const std::filesystem::path& deviceRoot() {
+    static const std::filesystem::path root =
+        (std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                   : std::filesystem::temp_directory_path()) /
+        ("plakko-specifier-fuzz-" + std::to_string(::getpid()));
+    return root;
+}
+
+// The device root, on virtual time.
 void prepareDevice() {
     static const bool prepared = [] {
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        const auto root = base / ("plakko-specifier-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(root / ("." + std::string(kBundle)));
-        DeviceRoot::setPath(root);
+        std::filesystem::create_directories(deviceRoot() / ("." + std::string(kBundle)));
+        DeviceRoot::setPath(deviceRoot());
+        std::atexit([] {
+            std::error_code error;
+            std::filesystem::remove_all(deviceRoot(), error);
+        });
         Clock::setCurrent(std::make_shared<VirtualClock>());
         return true;
     }();
