@@ -38,8 +38,8 @@ const std::filesystem::path& deviceRoot() {
 // The device root, on virtual time.
 void prepareDevice() {
     static const bool prepared = [] {
-        std::filesystem::create_directories(deviceRoot() / ("." + std::string(kBundle)));
         DeviceRoot::setPath(deviceRoot());
+        std::filesystem::create_directories(DeviceRoot::resolve(kBundle));
         std::atexit([] {
             std::error_code error;
             std::filesystem::remove_all(deviceRoot(), error);
