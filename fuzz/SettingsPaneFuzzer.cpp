@@ -31,7 +31,7 @@ const std::filesystem::path& deviceRoot() {
     static const std::filesystem::path root =
         (std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
                                                    : std::filesystem::temp_directory_path()) /
-        ("plakko-specifier-fuzz-" + std::to_string(::getpid()));
+        ("plakko-settings-pane-fuzz-" + std::to_string(::getpid()));
     return root;
 }
 
