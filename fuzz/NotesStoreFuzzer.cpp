@@ -1,12 +1,11 @@
 // Bytes as the notes database file: listed read-only, then opened for writing, saved into and
 // listed again. Failures must be reported, never crash.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "fuzz/ScratchPath.h"
 #include "platform/foundation/FileIO.h"
 #include "platform/foundation/SystemLog.h"
 #include "platform/notes/NoteContext.h"
@@ -14,12 +13,8 @@
 
 namespace {
 
-// In memory-backed /dev/shm when there is one: every commit syncs the file.
 std::filesystem::path databaseFile() {
-    static const std::filesystem::path file =
-        (std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                   : std::filesystem::temp_directory_path()) /
-        ("plakko-notes-fuzz-" + std::to_string(::getpid()) + ".sqlite");
+    static const std::filesystem::path file = scratchPath("notes-fuzz").string() + ".sqlite";
     return file;
 }
 

@@ -2,14 +2,13 @@
 // at the root of a navigation controller in a window, every row's cell made, every row tapped
 // (links open their pane or choice list, buttons send their action, text rows start editing) and
 // every pane that opened closed again, then the list reloaded. Bad lists are logged, never crash.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 
+#include "fuzz/ScratchPath.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/FileIO.h"
@@ -25,13 +24,9 @@ namespace {
 
 constexpr char kBundle[] = "/Library/PreferenceBundles/Fuzz.bundle";
 
-// A device root of its own, in memory-backed /dev/shm when there is one, removed as the process
-// ends.
+// A device root of its own, removed as the process ends.
 const std::filesystem::path& deviceRoot() {
-    static const std::filesystem::path root =
-        (std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                   : std::filesystem::temp_directory_path()) /
-        ("plakko-settings-pane-fuzz-" + std::to_string(::getpid()));
+    static const std::filesystem::path root = scratchPath("settings-pane-fuzz");
     return root;
 }
 
